@@ -1,0 +1,3 @@
+#include "core/Abort.h"
+
+void ShowMessageAbort(const std::string& text) { throw ActionAborted(text); }

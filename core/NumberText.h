@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The only place that knows the decimal separator of the fields.
+char DecimalSeparator();
+void SetDecimalSeparator(char separator);
+// The separator of the user's locale (LC_NUMERIC of the environment); '.' when unknown.
+char SystemDecimalSeparator();
+
+// A field's text as a number; aborts the user action with a message quoting the text.
+double ParseNumber(std::string_view text);
+// Like ParseNumber, without aborting: false when the text is not a number.
+bool TryParseNumber(std::string_view text, double& value);
+
+// Shortest general form, up to 15 significant digits, with the field separator.
+std::string FormatNumber(double value);
+
+// printf-style formatting with a decimal point whatever the process locale.
+std::string Sprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,38 @@
+#pragma once
+#include "engine/ShotInputs.h"
+
+inline constexpr double kTemperatureGradient = 0.0065;   // K/m
+inline constexpr double kTropopauseM = 11000;
+inline constexpr double kTropopauseDropK = 71.5;
+inline constexpr double kDensityExponent = 5.25826;
+inline constexpr double kAltitudeExponent = 5.258;
+inline constexpr double kSeaLevelPressureHpa = 1013.25;
+inline constexpr double kInverseGasConstant = 0.0034837136387388954;  // 1/287.05
+inline constexpr double kGasConstant = 287.05;
+inline constexpr double kGammaGasConstant = 401.87;
+inline constexpr double kStandardTemperatureK = 288.15;
+
+struct TAirState {
+  double temperatureK;
+  double density;     // kg/m3
+  double speedScale;  // air speed times this is the equivalent speed of the drag tables
+};
+
+double IcaoTemperature(double siteTemperatureK, double heightM, bool noIcaoGradient);
+double HumidityFactor(double siteTemperatureK, double humidityPct);
+TAirState AirStateAt(const TShotInputs& in, double heightM);
+double PressureFromAltitude(double siteTemperatureK, double altitudeM);  // hPa
+double DensityAtSite(double pressurePa, double siteTemperatureK);
+
+// The site-only terms, computed once per trajectory; At() equals AirStateAt().
+class SiteAir {
+ public:
+  explicit SiteAir(const TShotInputs& in);
+  TAirState At(double heightM) const;
+
+ private:
+  double t0_;
+  bool noGradient_;
+  double densityFactor_;  // P0 / R * humidity factor
+  double flatState_[3];   // the state when the temperature does not change with height
+};

@@ -1,0 +1,213 @@
+#include "forms/Controls.h"
+
+#include <algorithm>
+
+namespace forms {
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  Changed();
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  Changed();
+}
+
+void Control::SetOffsetX(int px) {
+  if (offsetX_ == px) return;
+  offsetX_ = px;
+  Changed();
+}
+
+int Control::Subscribe(Listener listener) {
+  listeners_.emplace_back(nextId_, std::move(listener));
+  return nextId_++;
+}
+
+void Control::Unsubscribe(int id) {
+  std::erase_if(listeners_, [id](const auto& l) { return l.first == id; });
+}
+
+void Control::Changed() {
+  // A listener may unsubscribe while we notify; iterate over a copy.
+  auto copy = listeners_;
+  for (auto& [id, l] : copy) l();
+}
+
+void Edit::SetText(const std::string& text) {
+  if (text_ == text) return;
+  text_ = text;
+  Changed();
+}
+
+void Label::SetCaption(const std::string& caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  Changed();
+}
+
+void Button::SetCaption(const std::string& caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  Changed();
+}
+
+void Button::Click() {
+  if (OnClick) OnClick();
+}
+
+void CheckBox::SetCaption(const std::string& caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  Changed();
+}
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked_ == checked) return;
+  checked_ = checked;
+  Changed();
+  if (OnClick) OnClick();
+}
+
+void CheckBox::Click() { SetChecked(!checked_); }
+
+void RadioButton::SetCaption(const std::string& caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  Changed();
+}
+
+void RadioButton::SetChecked(bool checked) {
+  if (checked_ == checked) return;
+  checked_ = checked;
+  Changed();
+  if (checked && OnClick) OnClick();
+}
+
+void RadioButton::Click() { SetChecked(true); }
+
+void RadioGroup::SetCaption(const std::string& caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  Changed();
+}
+
+void RadioGroup::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  Changed();
+}
+
+void RadioGroup::SetItemIndex(int index) {
+  if (index_ == index) return;
+  index_ = index;
+  Changed();
+  if (OnClick) OnClick();
+}
+
+void RadioGroup::Pick(int index) {
+  if (index_ != index) {
+    index_ = index;
+    Changed();
+  }
+  if (OnClick) OnClick();
+}
+
+void ComboBox::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  Changed();
+}
+
+void ComboBox::SetItemIndex(int index) {
+  index_ = index;
+  if (index >= 0 && index < static_cast<int>(items_.size())) text_ = items_[index];
+  Changed();
+}
+
+void ComboBox::SetText(const std::string& text) {
+  if (text_ == text) return;
+  text_ = text;
+  Changed();
+}
+
+void ComboBox::Pick(int index) {
+  SetItemIndex(index);
+  if (OnChange) OnChange();
+}
+
+void Memo::Add(const std::string& line) {
+  lines_.push_back(line);
+  Changed();
+}
+
+void Memo::Clear() {
+  lines_.clear();
+  Changed();
+}
+
+void UpDown::SetPosition(int position) {
+  position = std::clamp(position, min_, max_);
+  if (position_ == position) return;
+  position_ = position;
+  Changed();
+}
+
+void UpDown::SetRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  SetPosition(position_);
+}
+
+void UpDown::Click(bool up) {
+  SetPosition(position_ + (up ? 1 : -1));
+  if (OnClick) OnClick(up);
+}
+
+void ScrollBar::SetPosition(int position) {
+  position = std::clamp(position, min_, max_);
+  if (position_ == position) return;
+  position_ = position;
+  Changed();
+  if (OnChange) OnChange();
+}
+
+void ScrollBar::SetRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  if (position_ < min_ || position_ > max_) SetPosition(position_);
+}
+
+void ScrollBar::Scroll(int position) { SetPosition(position); }
+
+Image::Image(std::string name, int width, int height)
+    : Control(std::move(name)), width_(width), height_(height), canvas_(width, height) {}
+
+void Image::SetSize(int width, int height) {
+  if (width_ == width && height_ == height) return;
+  width_ = width;
+  height_ = height;
+  Changed();
+}
+
+void Image::SetBand(const Overlay& overlay) {
+  if (overlay_ == overlay) return;
+  overlay_ = overlay;
+  Changed();
+}
+
+void Image::MouseDown(int x, int y) {
+  if (OnMouseDown) OnMouseDown(x, y);
+}
+void Image::MouseMove(int x, int y) {
+  if (OnMouseMove) OnMouseMove(x, y);
+}
+void Image::MouseUp(int x, int y) {
+  if (OnMouseUp) OnMouseUp(x, y);
+}
+void Image::DblClick(int x, int y) {
+  if (OnDblClick) OnDblClick(x, y);
+}
+
+}  // namespace forms

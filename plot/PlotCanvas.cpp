@@ -1,0 +1,1 @@
+#include "plot/PlotCanvas.h"
