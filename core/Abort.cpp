@@ -1,3 +1,5 @@
 #include "core/Abort.h"
 
-void ShowMessageAbort(const std::string& text) { throw ActionAborted(text); }
+void ShowMessageAbort(const std::string& text) {
+  throw ActionAborted(text);
+}

@@ -1,13 +1,13 @@
 #include "core/NumberText.h"
 
+#include <langinfo.h>
+#include <locale.h>
 #include <clocale>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <langinfo.h>
-#include <locale.h>
 
 #include "core/Abort.h"
 
@@ -19,11 +19,17 @@ locale_t CLocale() {
   return c;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
-char DecimalSeparator() { return g_separator; }
-void SetDecimalSeparator(char separator) { g_separator = separator; }
+char DecimalSeparator() {
+  return g_separator;
+}
+void SetDecimalSeparator(char separator) {
+  g_separator = separator;
+}
 
 char SystemDecimalSeparator() {
   const char* name = std::getenv("LC_ALL");
@@ -79,7 +85,8 @@ double ParseNumber(std::string_view text) {
 }
 
 std::string FormatNumber(double value) {
-  if (value == 0 || !std::isfinite(value)) return value == 0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
+  if (value == 0 || !std::isfinite(value))
+    return value == 0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
   // 15 significant digits, then trailing zeros dropped.
   char buf[64];
   const locale_t old = uselocale(CLocale());
@@ -105,7 +112,8 @@ std::string FormatNumber(double value) {
       out = digits.substr(0, intLen) + g_separator + digits.substr(intLen);
     }
   } else {
-    out = std::string("0") + g_separator + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    out = std::string("0") + g_separator + std::string(static_cast<size_t>(-exponent - 1), '0') +
+          digits;
   }
   return negative ? "-" + out : out;
 }

@@ -1,8 +1,8 @@
 #include "core/ScanNumber.h"
 
+#include <locale.h>
 #include <cctype>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 bool ScanDouble(std::string_view text, size_t& pos, double& value) {

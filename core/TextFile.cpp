@@ -45,9 +45,13 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
 }
 }  // namespace
 
-std::string Utf8FromCp1250(std::string_view bytes) { return Convert("UTF-8", "CP1250", bytes, 1); }
+std::string Utf8FromCp1250(std::string_view bytes) {
+  return Convert("UTF-8", "CP1250", bytes, 1);
+}
 
-std::string Cp1250FromUtf8(std::string_view text) { return Convert("CP1250", "UTF-8", text, 4); }
+std::string Cp1250FromUtf8(std::string_view text) {
+  return Convert("CP1250", "UTF-8", text, 4);
+}
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   std::ifstream f(path, std::ios::binary);

@@ -33,7 +33,8 @@ double DensityAtSite(double pressurePa, double siteTemperatureK) {
 SiteAir::SiteAir(const TShotInputs& in)
     : t0_(in.temperatureK),
       noGradient_(in.noIcaoGradient),
-      densityFactor_(in.pressurePa * kInverseGasConstant * HumidityFactor(in.temperatureK, in.humidityPct)) {
+      densityFactor_(in.pressurePa * kInverseGasConstant *
+                     HumidityFactor(in.temperatureK, in.humidityPct)) {
   const TAirState flat = AirStateAt(in, 0.0);
   flatState_[0] = flat.temperatureK;
   flatState_[1] = flat.density;
@@ -42,7 +43,8 @@ SiteAir::SiteAir(const TShotInputs& in)
 
 TAirState SiteAir::At(double heightM) const {
   if (noGradient_) return {flatState_[0], flatState_[1], flatState_[2]};
-  const double t = heightM > kTropopauseM ? t0_ - kTropopauseDropK : t0_ - kTemperatureGradient * heightM;
+  const double t =
+      heightM > kTropopauseM ? t0_ - kTropopauseDropK : t0_ - kTemperatureGradient * heightM;
   return {t, std::pow(t / t0_, kDensityExponent) * densityFactor_ / t,
           std::sqrt(kStandardTemperatureK / t)};
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "engine/ShotInputs.h"
 
-inline constexpr double kTemperatureGradient = 0.0065;   // K/m
+inline constexpr double kTemperatureGradient = 0.0065;  // K/m
 inline constexpr double kTropopauseM = 11000;
 inline constexpr double kTropopauseDropK = 71.5;
 inline constexpr double kDensityExponent = 5.25826;

@@ -42,7 +42,8 @@ TDragTableStore::TDragTableStore() {
   for (const auto& t : published) {
     Split(t.points, t.n, v, c);
     for (int i = 0; i < t.n; ++i) {
-      v[i] = t.points[i].milliMach == 650 ? t.machPoint65Speed : SpeedOfMachPoint(t.points[i].milliMach);
+      v[i] = t.points[i].milliMach == 650 ? t.machPoint65Speed
+                                          : SpeedOfMachPoint(t.points[i].milliMach);
     }
     Put(t.id, v.data(), c.data(), t.n);
   }
@@ -115,7 +116,8 @@ double DragCoefficientAt(const TDragGrid& grid, double vs) {
   return LinearInterp(vs, j - 1, j + 1, grid.cd[j - 1], grid.cd[j + 1]);
 }
 
-double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density, double airSpeed) {
+double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density,
+                        double airSpeed) {
   return -kDragConstant / bc * DragCoefficientAt(grid, vs) * density * airSpeed;
 }
 

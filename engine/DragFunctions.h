@@ -6,7 +6,7 @@
 #include "engine/ShotInputs.h"
 
 inline constexpr int kDragSlotSize = 210;
-inline constexpr int kDragGridMax = 1700;  // m/s, the last grid speed
+inline constexpr int kDragGridMax = 1700;                // m/s, the last grid speed
 inline constexpr double kDragConstant = 0.000558552304;  // pi/8 / 703.0696
 
 // One built-in drag function: n speeds (m/s, strictly increasing) and their coefficients.
@@ -47,7 +47,8 @@ inline int DragGridIndex(double vs) {
 }
 
 double DragCoefficientAt(const TDragGrid& grid, double vs);
-double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density, double airSpeed);
+double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density,
+                        double airSpeed);
 
 // The muzzle velocity from a chronograph reading taken chronoDistanceM from the muzzle.
 double CorrectedMuzzleVelocity(const TShotInputs& in, const TDragGrid& grid);

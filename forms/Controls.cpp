@@ -72,7 +72,9 @@ void CheckBox::SetChecked(bool checked) {
   if (OnClick) OnClick();
 }
 
-void CheckBox::Click() { SetChecked(!checked_); }
+void CheckBox::Click() {
+  SetChecked(!checked_);
+}
 
 void RadioButton::SetCaption(const std::string& caption) {
   if (caption_ == caption) return;
@@ -87,7 +89,9 @@ void RadioButton::SetChecked(bool checked) {
   if (checked && OnClick) OnClick();
 }
 
-void RadioButton::Click() { SetChecked(true); }
+void RadioButton::Click() {
+  SetChecked(true);
+}
 
 void RadioGroup::SetCaption(const std::string& caption) {
   if (caption_ == caption) return;
@@ -179,7 +183,9 @@ void ScrollBar::SetRange(int min, int max) {
   if (position_ < min_ || position_ > max_) SetPosition(position_);
 }
 
-void ScrollBar::Scroll(int position) { SetPosition(position); }
+void ScrollBar::Scroll(int position) {
+  SetPosition(position);
+}
 
 Image::Image(std::string name, int width, int height)
     : Control(std::move(name)), width_(width), height_(height), canvas_(width, height) {}

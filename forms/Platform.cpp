@@ -25,7 +25,9 @@ void ScriptedPlatform::Record(const std::string& line) {
   if (onShown) onShown(line);
 }
 
-void ScriptedPlatform::ShowMessage(const std::string& text) { Record("message: " + text); }
+void ScriptedPlatform::ShowMessage(const std::string& text) {
+  Record("message: " + text);
+}
 
 void ScriptedPlatform::ShowError(const std::string& title, const std::string& text) {
   Record("error: " + title + ": " + text);
@@ -51,13 +53,9 @@ std::optional<std::string> ScriptedPlatform::SaveFileDialog(const FileDialogOpti
 void ScriptedPlatform::ShowWindow(Window& window, bool modal) {
   window.SetShown(true);
   window.FormActivate();
-  if (!modal) return;
-  // A modal window returns only when closed: press the queued button, or close it.
-  if (modalAnswers_.empty()) {
-    if (onUnansweredModal) onUnansweredModal(window);
-    window.SetShown(false);
-    return;
-  }
+  // A modal window with a queued answer is pressed or closed at once; without one it stays
+  // open and the script goes on driving it.
+  if (!modal || modalAnswers_.empty()) return;
   const std::string answer = modalAnswers_.front();
   modalAnswers_.pop_front();
   if (!answer.empty()) {
@@ -68,9 +66,17 @@ void ScriptedPlatform::ShowWindow(Window& window, bool modal) {
   window.SetShown(false);
 }
 
-void ScriptedPlatform::CloseWindow(Window& window) { window.SetShown(false); }
+void ScriptedPlatform::CloseWindow(Window& window) {
+  window.SetShown(false);
+}
 
-void ScriptedPlatform::RepaintNow(Control&) { ++repaints_; }
+void ScriptedPlatform::RepaintNow(Control&) {
+  ++repaints_;
+}
+
+bool ScriptedPlatform::SavePicture(const Canvas& picture, const std::string& path) {
+  return pictureWriter && pictureWriter(picture, path);
+}
 
 void RunUserAction(Platform& platform, const std::function<void()>& action) {
   try {

@@ -7,6 +7,7 @@
 
 namespace forms {
 
+class Canvas;
 class Control;
 class Window;
 
@@ -33,6 +34,8 @@ class Platform {
   // Paint the control at once, inside a running action (the busy label).
   virtual void RepaintNow(Control& control) = 0;
   virtual std::string ProgramFolder() = 0;
+  // Writes a picture as Windows BMP (or PNG for a .png name); false when it fails.
+  virtual bool SavePicture(const Canvas& picture, const std::string& path) = 0;
 };
 
 // Adds the default extension to a file name that has none.
@@ -55,8 +58,6 @@ class ScriptedPlatform : public Platform {
   int Repaints() const { return repaints_; }
   // Called for each box as it is shown.
   std::function<void(const std::string&)> onShown;
-  // A modal window that has no queued answer: this decides (for the desktop-less runner).
-  std::function<void(Window&)> onUnansweredModal;
 
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& title, const std::string& text) override;
@@ -66,6 +67,9 @@ class ScriptedPlatform : public Platform {
   void CloseWindow(Window& window) override;
   void RepaintNow(Control& control) override;
   std::string ProgramFolder() override { return folder_; }
+  bool SavePicture(const Canvas& picture, const std::string& path) override;
+  // Turns a picture into a file; without one every save fails.
+  std::function<bool(const Canvas&, const std::string&)> pictureWriter;
   void SetProgramFolder(std::string folder) { folder_ = std::move(folder); }
 
  private:

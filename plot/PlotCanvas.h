@@ -13,7 +13,7 @@ inline constexpr int kPlotSlotPoints = 2111;
 
 // What differs between the windows that own a graph.
 struct TPlotOwnerConfig {
-  int xUnitFromRight = 40;   // x-axis unit text at (W - xUnitFromRight, H - xUnitFromBottom)
+  int xUnitFromRight = 40;  // x-axis unit text at (W - xUnitFromRight, H - xUnitFromBottom)
   int xUnitFromBottom = 23;
   int yUnitX = 20, yUnitY = 6;  // y-axis unit text
   bool hasTitle = true;
@@ -79,6 +79,12 @@ class TPlotCanvas {
   int W() const;
   int H() const;
   static int DecimalsForSpan(double span);
+  // A drawing coordinate: truncated toward zero, saturated so that a deep zoom stays in int.
+  static int Pixel(double p);
+  // Would a release at this pixel make a zoom rectangle of at least a tenth of both spans?
+  bool ZoomAllowed(int x, int y) const;
+  void DrawGridAndLabels(forms::Canvas& canvas);
+  void DrawCurve(forms::Canvas& canvas, const TCurveSlot& slot, forms::Color color);
 
   forms::Image& image_;
   forms::Edit& readOutX_;

@@ -1,0 +1,32 @@
+#pragma once
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "forms/Platform.h"
+#include "ui/Application.h"
+
+// Runs a script of user actions against the window models, without a display.
+class ScriptRunner {
+ public:
+  ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder);
+  ~ScriptRunner();
+
+  // Exit status: 0 when the script ran to its end, 2 for a line it does not understand.
+  int Run(std::istream& script);
+
+  // Creates the windows now (otherwise the first command that needs them does).
+  Application& App();
+
+ private:
+  int Execute(const std::string& line, int lineNo);
+  forms::Control* FindControl(const std::string& path, int lineNo);
+  int Fail(int lineNo, const std::string& text);
+  void Print(forms::Control& control);
+  void State(forms::Control& control);
+
+  std::ostream& out_;
+  std::ostream& err_;
+  forms::ScriptedPlatform platform_;
+  std::unique_ptr<Application> app_;
+};

@@ -1,0 +1,114 @@
+// trajekta-cli: the window models driven from scripts, without a display.
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/ScriptRunner.h"
+#include "core/NumberText.h"
+#include "forms/Platform.h"
+#include "ui/Application.h"
+#include "ui/Vstup1.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: trajekta-cli run SCRIPT|- [--program-folder DIR]\n"
+    "       trajekta-cli table [PARAMETER-FILE] [--program-folder DIR]\n"
+    "\n"
+    "Script commands, one a line (# starts a comment):\n"
+    "  decimal , | .                   decimal separator of the fields\n"
+    "  set    Window.Control text      type into an edit field\n"
+    "  check  Window.Control on|off    click a check box or radio button if that changes it\n"
+    "  pick   Window.Control N         choose item N of a radio group or combo box\n"
+    "  click  Window.Control [up|down] click a button (up/down for an up-down counter)\n"
+    "  scroll Window.Control N         move a scroll bar to position N\n"
+    "  show   Window                   open a window\n"
+    "  mouse  Window.Control down|move|up|dblclick X Y\n"
+    "  answer PATH | cancel            what the next file dialog returns\n"
+    "  modal  Window.Control | close   what the next modal window does\n"
+    "  print  Window.Control           text, caption or memo lines\n"
+    "  state  Window.Control           enabled=0|1 visible=0|1 [checked=0|1] [index=N]\n"
+    "  image  Window.Control PATH      the control's picture as .bmp or .png\n";
+
+// A folder that lives as long as the run, so that no script touches a real start-up file.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "trajekta-XXXXXX").string();
+    if (mkdtemp(pattern.data())) path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string folder;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--program-folder" && i + 1 < args.size()) {
+      folder = args[i + 1];
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+      break;
+    }
+  }
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    std::cout << kUsage;
+    return args.empty() ? 2 : 0;
+  }
+
+  SetDecimalSeparator(SystemDecimalSeparator());
+  TempFolder temp;
+  // Qt wants a private runtime folder; the temporary one serves.
+  if (!std::getenv("XDG_RUNTIME_DIR") && !temp.path().empty())
+    setenv("XDG_RUNTIME_DIR", temp.path().c_str(), 1);
+  if (folder.empty()) folder = temp.path();
+  // Pictures need fonts, and fonts need a GUI application; no display is used.
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  QGuiApplication gui(qtArgc, qtArgv);
+
+  if (args[0] == "run" && args.size() == 2) {
+    ScriptRunner runner(std::cout, std::cerr, folder);
+    if (args[1] == "-") return runner.Run(std::cin);
+    std::ifstream script(args[1]);
+    if (!script) {
+      std::cerr << "trajekta-cli: cannot read " << args[1] << "\n";
+      return 2;
+    }
+    return runner.Run(script);
+  }
+  if (args[0] == "table" && args.size() <= 2) {
+    if (args.size() == 2) {
+      std::cerr << "trajekta-cli: reading parameter files comes with loading saved parameters\n";
+      return 2;
+    }
+    ScriptRunner runner(std::cout, std::cerr, folder);
+    Tvstup& w = runner.App().vstup();
+    const size_t before = w.Memo1.Lines().size();
+    bool ok = true;
+    forms::RunUserAction(runner.App().platform(), [&] {
+      ok = false;
+      w.Button3Click();
+      ok = true;
+    });
+    const auto& lines = w.Memo1.Lines();
+    for (size_t i = before; i < lines.size(); ++i) std::cout << lines[i] << "\n";
+    return ok ? 0 : 1;
+  }
+  std::cerr << kUsage;
+  return 2;
+}

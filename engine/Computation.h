@@ -1,0 +1,23 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "engine/DragFunctions.h"
+#include "engine/Rotation.h"
+#include "engine/ShotInputs.h"
+#include "engine/Trajectory.h"
+
+// Everything the calculation window computes with; engine functions take it by reference.
+struct Computation {
+  TShotInputs in;
+  TTrajectory trajectory;
+  TModeResults results;
+  TDragTableStore dragTables;
+  TDragGrid dragGrid;
+  std::string drgPath;  // the last loaded DRG file
+  TRotation rotation;
+  double sightLineRiseM = 0;
+  double inclineDistanceM = 0;
+  std::array<double, 40> holdDistanceM{};
+  std::array<double, 40> windMarkValue{};
+};

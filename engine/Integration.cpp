@@ -1,0 +1,301 @@
+#include "engine/Integration.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/Abort.h"
+#include "core/LinearInterp.h"
+#include "engine/Atmosphere.h"
+
+namespace {
+
+constexpr double kDegToRad = M_PI / 180.0;
+constexpr double kSpinPi = 3.14159;
+constexpr double kSpinQuarterPi = 0.7853975;
+constexpr double kSpinDriftGravity = 9.811;
+constexpr double kDisabledLimitM = 1000000;
+constexpr const char* kFullStepLimit = "Dosaženo maximálního počtu kroků. Zvětšete krok.";
+constexpr const char* kStepLimit = "Dosaženo maximálního počtu kroků";
+
+// The right-hand side of the equations of motion, with everything that depends only on the
+// inputs prepared once per run.
+class Forces {
+ public:
+  Forces(const Computation& c, double crossWind)
+      : in_(c.in),
+        grid_(c.dragGrid),
+        rot_(c.rotation),
+        site_(c.in),
+        crossWind(crossWind),
+        variableBc_(c.in.coefficientMode == 2),
+        spin_(c.in.spinDrift && c.rotation.active),
+        extended_(c.in.coriolis || spin_) {
+    const double phi = c.in.latitudeRad, a = c.in.azimuthRad, w2 = 2 * c.in.earthOmega;
+    cor_[0] = w2 * std::cos(phi) * std::sin(a);
+    cor_[1] = w2 * std::sin(phi);
+    cor_[2] = w2 * std::cos(phi) * std::cos(a);
+    const double d = c.in.diameterM;
+    liftFactor_ = kSpinPi * d * d / (8 * c.in.massKg);
+    momentFactor_ = 2 * rot_.axialInertia / (kSpinQuarterPi * d * d * d);
+    liftSign_ = c.in.twistLeft ? -1.0 : 1.0;
+  }
+
+  // Derivative of the state (vx, vy, vz, x, y, z) into k, times h.
+  inline void Eval(const double* s, double spin, double h, double* k) {
+    const double vx = s[0], vy = s[1], vz = s[2];
+    const double ux = vx - in_.rangeWind, uy = vy - in_.verticalWind, uz = vz - crossWind;
+    const double V = std::sqrt(ux * ux + uy * uy + uz * uz);
+    const TAirState air = site_.At(s[4]);
+    const double vs = air.speedScale * V;
+    const double bc = variableBc_ ? BandCoefficient(in_, V) : in_.ballisticCoefficient;
+    const double cd = DragCoefficientAt(grid_, vs);
+    lastCd = cd;
+    const double kd = -kDragConstant / bc * cd * air.density * V;
+    double ax = kd * ux, ay = kd * uy - in_.gravity, az = kd * uz;
+    if (extended_) {
+      ax += -vy * cor_[0] - vz * cor_[1];
+      ay += vx * cor_[0] + vz * cor_[2];
+      az += vx * cor_[1] - vy * cor_[2];
+      if (spin_) {
+        const int j = std::min(DragGridIndex(vs), kDragGridMax);
+        const double cl = liftSign_ * rot_.liftSlope[j];
+        const double cm = rot_.momentSlope[j];
+        const double rhoV4cm = air.density * V * V * V * V * cm;
+        if (rhoV4cm != 0) {
+          const double q = momentFactor_ * spin / rhoV4cm;
+          const double dx = kd * vx, dy = kd * vy - kSpinDriftGravity, dz = kd * vz;
+          const double L = air.density * liftFactor_ * cl * V * V;
+          ax += L * q * (dy * uz - dz * uy);
+          ay += L * q * (dz * ux - dx * uz);
+          az += L * q * (dx * uy - dy * ux);
+        }
+        lastSpin = spin;
+      }
+    }
+    k[0] = h * ax;
+    k[1] = h * ay;
+    k[2] = h * az;
+    k[3] = h * vx;
+    k[4] = h * vy;
+    k[5] = h * vz;
+  }
+
+  double lastCd = 0;
+  double lastSpin = 0;
+
+ private:
+  const TShotInputs& in_;
+  const TDragGrid& grid_;
+  const TRotation& rot_;
+  const SiteAir site_;
+
+ public:
+  double crossWind;
+
+ private:
+  bool variableBc_, spin_, extended_;
+  double cor_[3];  // 2 Omega: cos(phi) sin(A), sin(phi), cos(phi) cos(A)
+  double liftFactor_ = 0, momentFactor_ = 0, liftSign_ = 1;
+};
+
+// Shows the busy label for the length of a run, also when the run aborts.
+class BusyScope {
+ public:
+  explicit BusyScope(const IntegrationHooks& hooks) : hooks_(hooks) {
+    if (hooks_.busy) hooks_.busy(true);
+  }
+  ~BusyScope() {
+    if (hooks_.busy) hooks_.busy(false);
+  }
+
+ private:
+  const IntegrationHooks& hooks_;
+};
+
+double StationCrossWind(const TShotInputs& in, double x) {
+  const int last = in.stationCount - 1;
+  const auto& d = in.stationDistanceM;
+  if (d[last] > x) {
+    int s = 1;
+    while (s < last && d[s] < x) ++s;
+    return LinearInterp(x, d[s - 1], d[s], in.stationWind[s - 1], in.stationWind[s]);
+  }
+  return in.stationWind[last];
+}
+
+}  // namespace
+
+int AutoStepPosition(double launchAngleDeg) {
+  if (launchAngleDeg <= 0.07) return 8;
+  if (launchAngleDeg <= 0.15) return 15;
+  if (launchAngleDeg <= 0.3) return 20;
+  if (launchAngleDeg < 3) return 30;
+  return 40;
+}
+
+void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const IntegrationHooks& hooks) {
+  BusyScope busy(hooks);
+  TShotInputs& in = c.in;
+  TTrajectory& tr = c.trajectory;
+  TModeResults& res = c.results;
+
+  if (in.autoStep) {
+    const int p = AutoStepPosition(in.launchAngleDeg);
+    in.stepS = p * 0.0001;
+    if (hooks.autoStepChosen) hooks.autoStepChosen(p);
+  }
+  const double h = in.stepS;
+  const double theta = in.launchAngleDeg * kDegToRad;
+  const double v0 = in.muzzleVelocity;
+  const bool full = mode == TIntegrationMode::Full;
+  const bool stations = full && in.crossWindMode == 1;
+
+  Forces f(c, stations ? in.stationWind[0] : in.crossWind);
+  double s[6] = {v0 * std::cos(theta), v0 * std::sin(theta), 0, 0, 0, 0};
+  tr.timeS[0] = 0;
+  tr.xM[0] = 0;
+  tr.vxMps[0] = s[0];
+  tr.vyMps[0] = s[1];
+  tr.vzMps[0] = 0;
+  tr.yCm[0] = -in.sightHeightM;
+  tr.zCm[0] = 0;
+  tr.crossWindMps[0] = f.crossWind;
+
+  const double sh = in.sightHeightM;
+  const bool xUnlimited = in.limitXM >= kDisabledLimitM;
+  const bool spin = in.spinDrift && c.rotation.active;
+  double k1[6], k2[6], k3[6], k4[6], tmp[6];
+  int n = 0;
+  for (int i = 0;; ++i) {
+    const double t = i * h;
+    double p0 = 0, pHalf = 0, pEnd = 0;
+    if (spin) {
+      p0 = SpinAt(c.rotation, t);
+      pHalf = SpinAt(c.rotation, t + h / 2);
+      pEnd = SpinAt(c.rotation, t + h);
+    }
+    f.Eval(s, p0, h, k1);
+    for (int q = 0; q < 6; ++q) tmp[q] = s[q] + k1[q] / 2;
+    f.Eval(tmp, pHalf, h, k2);
+    for (int q = 0; q < 6; ++q) tmp[q] = s[q] + k2[q] / 2;
+    f.Eval(tmp, pHalf, h, k3);
+    for (int q = 0; q < 6; ++q) tmp[q] = s[q] + k3[q];
+    f.Eval(tmp, pEnd, h, k4);
+    for (int q = 0; q < 6; ++q) s[q] += (k1[q] + 2 * k2[q] + 2 * k3[q] + k4[q]) / 6;
+
+    n = i + 1;
+    const double x = s[3];
+    double y = s[4] - sh;
+    if (std::fabs(y) <= 0.00005) y = 0;
+    bool stop = false;
+    switch (mode) {
+      case TIntegrationMode::Full: {
+        if (n >= kTrajectoryCapacity - 1) ShowMessageAbort(kFullStepLimit);
+        tr.timeS[n] = n * h;
+        tr.vxMps[n] = s[0];
+        tr.vyMps[n] = s[1];
+        tr.vzMps[n] = s[2];
+        tr.xM[n] = x;
+        tr.yCm[n] = y;
+        tr.zCm[n] = std::fabs(s[5]) <= 0.0001 ? 0 : s[5];
+        if (stations) f.crossWind = StationCrossWind(in, x);
+        tr.crossWindMps[n] = f.crossWind;
+        tr.dragCoeff[n] = f.lastCd;
+        if (x >= in.limitXM) {
+          stop = true;
+        } else if (s[1] <= 0 && y <= in.limitYM) {
+          stop = std::fabs(y - in.limitYM) <= std::fabs(y - tr.yCm[n - 1]) || xUnlimited;
+        }
+        break;
+      }
+      case TIntegrationMode::ZeroSearch:
+        if (n > kTrajectoryCapacity - 1) ShowMessageAbort(kStepLimit);
+        tr.xM[n] = x;
+        tr.yCm[n] = y;
+        stop = x > in.zeroDistanceM;
+        break;
+      case TIntegrationMode::MaxOrdinate:
+        if (s[4] - sh > res.maxOrdinateM) res.maxOrdinateM = s[4] - sh;
+        if (n > kTrajectoryCapacity - 1) ShowMessageAbort(kStepLimit);
+        if (x > 300 && res.maxOrdinateM < 0) {
+          res.maxOrdinateM = 0.1;
+          stop = true;
+        } else if (s[1] <= 0 && s[4] - sh <= 0) {
+          res.landingXM = x;
+          stop = true;
+        }
+        break;
+      case TIntegrationMode::VelocityAtDistance:
+        if (n > kTrajectoryCapacity - 1) ShowMessageAbort(kStepLimit);
+        tr.vxMps[n] = s[0];
+        tr.vyMps[n] = s[1];
+        tr.xM[n] = x;
+        if (x >= in.zeroDistanceM) {
+          const double v1 = std::hypot(tr.vxMps[n - 1], tr.vyMps[n - 1]);
+          const double v2 = std::hypot(s[0], s[1]);
+          res.speedAtDistance = LinearInterp(in.zeroDistanceM, tr.xM[n - 1], x, v1, v2);
+          stop = true;
+        }
+        break;
+      case TIntegrationMode::DropAtTwoDistances:
+        if (n > kTrajectoryCapacity - 1) ShowMessageAbort(kStepLimit);
+        tr.xM[n] = x;
+        tr.yCm[n] = y;
+        if (x >= res.dropDistance1M) {
+          res.dropAtDistance1M =
+              LinearInterp(res.dropDistance1M, tr.xM[n - 1], x, tr.yCm[n - 1], y);
+          res.dropDistance1M = kDisabledLimitM;
+        }
+        if (x >= res.dropDistance2M) {
+          res.dropAtDistance2M =
+              LinearInterp(res.dropDistance2M, tr.xM[n - 1], x, tr.yCm[n - 1], y);
+          stop = true;
+        }
+        break;
+    }
+    if (stop) break;
+  }
+
+  tr.stepCount = n;
+  for (int k = 0; k <= n; ++k) tr.yCm[k] *= 100;
+  if (full) {
+    for (int k = 0; k <= n; ++k) tr.zCm[k] *= 100;
+  }
+  if (mode != TIntegrationMode::VelocityAtDistance &&
+      mode != TIntegrationMode::DropAtTwoDistances) {
+    const double d = in.diameterM * 100;
+    const double areaCm2 = M_PI * d * d / 4;
+    for (int k = 0; k <= n; ++k) {
+      const double vx = tr.vxMps[k], vy = tr.vyMps[k], vz = tr.vzMps[k];
+      tr.energyDensityJcm2[k] = 0.5 * in.massKg * (vx * vx + vy * vy) / areaCm2;
+      tr.pathAngleDeg[k] = vx == 0 ? 0 : std::atan(vy / std::sqrt(vx * vx + vz * vz)) / kDegToRad;
+    }
+  }
+  tr.dragCoeff[0] = tr.dragCoeff[1];
+  if (full && spin && hooks.report) hooks.report(FinalSpinLine(f.lastSpin));
+}
+
+void SolveLaunchAngle(Computation& c, const IntegrationHooks& hooks) {
+  TShotInputs& in = c.in;
+  const TTrajectory& tr = c.trajectory;
+  double theta = in.launchAngleDeg;
+  if (in.zeroDistanceM > 1500 && theta < 3) theta = 3;
+  if (theta > 89) theta = 89;
+  const double aim =
+      in.solveMode == 2 ? std::atan(in.zeroHeightM / in.zeroDistanceM) * 57.29577 : 0;
+  for (int count = 0;; ++count) {
+    in.launchAngleDeg = theta;
+    IntegrateTrajectory(c, TIntegrationMode::ZeroSearch, hooks);
+    const int N = tr.stepCount;
+    const double slope = (tr.yCm[N] - tr.yCm[N - 1]) / (tr.xM[N] - tr.xM[N - 1]);
+    const double yAtZero = slope * in.zeroDistanceM + (tr.yCm[N] - slope * tr.xM[N]);
+    const double old = theta;
+    theta = theta - (std::atan(0.01 * yAtZero / in.zeroDistanceM) * 57.29577 - aim);
+    if (std::fabs(old - theta) < 0.0003 || count > 4) break;
+    if (in.solveMode == 1) {
+      if (theta <= 0) theta = 0.05;
+      if (theta >= 45) ShowMessageAbort("Úhel výstřelu větší než 45 stupňů.");
+    }
+  }
+  in.launchAngleDeg = theta;
+}

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "qt/CanvasRenderer.h"
+
+namespace {
+
+// Fonts need an application; the offscreen platform needs no display.
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "qtpicture_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> app_;
+};
+[[maybe_unused]] const auto* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+const QColor kWhite(255, 255, 255), kRed(255, 0, 0), kBlack(0, 0, 0), kGreen(0, 128, 0);
+
+forms::Canvas WhitePicture(int w, int h) {
+  forms::Canvas c(w, h);
+  c.brush.color = forms::kWhite;
+  c.FillRect(0, 0, w, h);
+  return c;
+}
+
+TEST(RenderCanvasTest, FillsWhiteAndDrawsAWideRedLine) {
+  forms::Canvas c = WhitePicture(100, 60);
+  c.pen = {forms::kRed, 2, forms::PenStyle::Solid};
+  c.MoveTo(10, 30);
+  c.LineTo(90, 30);
+  const QImage image = RenderCanvas(c);
+  ASSERT_EQ(image.size(), QSize(100, 60));
+  EXPECT_EQ(image.pixelColor(5, 5), kWhite);
+  EXPECT_EQ(image.pixelColor(50, 30), kRed);
+  EXPECT_EQ(image.pixelColor(50, 25), kWhite);
+
+  // A deeply zoomed graph reaches far outside the picture.
+  c.MoveTo(-1'000'000'000, 50);
+  c.LineTo(1'000'000'000, 50);
+  EXPECT_EQ(RenderCanvas(c).pixelColor(50, 50), kRed);
+}
+
+TEST(RenderCanvasTest, RectangleCoversItsBoxWithoutTheFarEdges) {
+  forms::Canvas c = WhitePicture(40, 40);
+  c.brush.color = {0, 128, 0};
+  c.Rectangle(20, 20, 10, 10);  // corners in either order
+  const QImage image = RenderCanvas(c);
+  EXPECT_EQ(image.pixelColor(10, 10), kBlack);
+  EXPECT_EQ(image.pixelColor(19, 19), kBlack);
+  EXPECT_EQ(image.pixelColor(15, 15), kGreen);
+  EXPECT_EQ(image.pixelColor(20, 15), kWhite);
+  EXPECT_EQ(image.pixelColor(15, 20), kWhite);
+}
+
+TEST(RenderCanvasTest, TextHangsBelowAndRightOfItsPoint) {
+  forms::Canvas c = WhitePicture(120, 60);
+  c.TextOut(30, 20, "čas 8");
+  const QImage image = RenderCanvas(c);
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != kWhite) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_GE(ink.left(), 30);
+  EXPECT_GE(ink.top(), 20);
+  // Arial 10 pt at 96 dpi: a cell 15 px high.
+  EXPECT_LE(ink.bottom(), 20 + 15);
+  EXPECT_GE(ink.width(), 20);
+}
+
+TEST(SavePictureTest, WritesBmpOrPngByNameAndReportsFailure) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  forms::Canvas c = WhitePicture(50, 40);
+  c.pen.color = forms::kRed;
+  c.MoveTo(0, 10);
+  c.LineTo(50, 10);
+  for (const auto& [name, format] :
+       {std::pair{"graf.bmp", "bmp"}, std::pair{"graf.PNG", "png"}, std::pair{"graf.obr", "bmp"}}) {
+    const QString path = dir.filePath(name);
+    ASSERT_TRUE(SavePicture(c, path.toStdString())) << name;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    EXPECT_EQ(reader.format(), format) << name;
+    const QImage back = reader.read();
+    ASSERT_EQ(back.size(), QSize(50, 40)) << name;
+    EXPECT_EQ(back.pixelColor(20, 10), kRed) << name;
+    EXPECT_EQ(back.pixelColor(20, 20), kWhite) << name;
+  }
+  EXPECT_FALSE(SavePicture(c, dir.filePath("no-such-folder/graf.bmp").toStdString()));
+}
+
+TEST(PaintOverlayTest, DrawsADashedOutlineShiftedToTheImagePlace) {
+  QImage surface(100, 100, QImage::Format_RGB32);
+  surface.fill(Qt::white);
+  {
+    QPainter painter(&surface);
+    PaintOverlay(painter, forms::Overlay{true, 60, 50, 10, 20, forms::kRed}, 5, 5);
+    PaintOverlay(painter, forms::Overlay{false, 0, 0, 99, 99, forms::kBlack}, 0, 0);
+  }
+  EXPECT_EQ(surface.pixelColor(15, 25), kRed);
+  EXPECT_EQ(surface.pixelColor(40, 40), kWhite) << "no fill";
+  int red = 0, white = 0;
+  for (int x = 15; x < 65; ++x) (surface.pixelColor(x, 25) == kRed ? red : white)++;
+  EXPECT_GT(red, 0);
+  EXPECT_GT(white, 0) << "dashed";
+  EXPECT_EQ(surface.pixelColor(0, 0), kWhite) << "an invisible band draws nothing";
+}
+
+}  // namespace

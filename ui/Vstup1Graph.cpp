@@ -1,0 +1,147 @@
+// The trajectory graph of the calculation window.
+#include <algorithm>
+#include <cmath>
+
+#include "core/Abort.h"
+#include "core/NumberText.h"
+#include "ui/Vstup1.h"
+
+namespace {
+const char* const kOrdinateUnits[] = {"cm", "m/s", "J", "m/s", "m/s", "cm", "m/s", "", "", ""};
+}
+
+int Tvstup::GraphSamplingStep() const {
+  return std::max(1, comp_->trajectory.stepCount / 1000);
+}
+
+void Tvstup::RefreshTrajectoryGraph() {
+  CheckBox1.SetChecked(false);
+  CheckBox2.SetChecked(false);
+  const bool position = RadioGroup1.ItemIndex() == 0 && RadioGroup2.ItemIndex() == 1;
+  if (!position) {
+    graph_.SetSlotVisible(3, false);
+    graph_.SetSlotVisible(4, false);
+  }
+  graph_.SetSlotVisible(1, false);
+  graph_.SetSlotVisible(2, false);
+
+  const TTrajectory& tr = comp_->trajectory;
+  const int n = tr.stepCount;
+  const int item = std::clamp(RadioGroup1.ItemIndex(), 0, 9);
+  const double* ordinate = nullptr;
+  switch (item) {
+    case 0:
+      ordinate = tr.yCm.data();
+      break;
+    case 1:
+    case 2:
+      for (int k = 0; k <= n; ++k) {
+        const double v2 = tr.vxMps[k] * tr.vxMps[k] + tr.vyMps[k] * tr.vyMps[k];
+        scratch_[k] = item == 1 ? std::sqrt(v2) : v2 * 0.5 * comp_->in.massKg;
+      }
+      ordinate = scratch_.data();
+      break;
+    case 3:
+      ordinate = tr.vxMps.data();
+      break;
+    case 4:
+      ordinate = tr.vyMps.data();
+      break;
+    case 5:
+      ordinate = tr.zCm.data();
+      break;
+    case 6:
+      ordinate = tr.crossWindMps.data();
+      break;
+    case 7:
+      ordinate = tr.pathAngleDeg.data();
+      break;
+    case 8:
+      ordinate = tr.energyDensityJcm2.data();
+      break;
+    case 9:
+      ordinate = tr.dragCoeff.data();
+      break;
+  }
+  const double* abscissa = RadioGroup2.ItemIndex() == 0 ? tr.timeS.data() : tr.xM.data();
+  graph_.SetXUnit(RadioGroup2.ItemIndex() == 0 ? "s" : "m");
+  graph_.SetYUnit(kOrdinateUnits[item]);
+  graph_.SetTitle(Edit33.Text());
+  graph_.SetCurve(abscissa, ordinate, 0, n, GraphSamplingStep(), 0, csLine);
+
+  for (forms::Control* c :
+       std::initializer_list<forms::Control*>{&BitBtn1, &BitBtn2, &CheckBox1, &CheckBox2}) {
+    c->SetEnabled(position);
+  }
+}
+
+void Tvstup::RadioGroup1Click() {
+  RefreshTrajectoryGraph();
+}
+
+void Tvstup::RadioGroup2Click() {
+  RefreshTrajectoryGraph();
+}
+
+void Tvstup::CheckBox1Click() {
+  graph_.HideCurve(1);
+  Image1.SetVisible(false);
+  if (!CheckBox1.Checked()) return;
+  const TTrajectory& tr = comp_->trajectory;
+  const double xEnd = tr.xM[tr.stepCount];
+  double x1 = xEnd, y1 = 0;
+  if (comp_->sightLineRiseM != 0) {
+    x1 = comp_->in.zeroDistanceM;
+    y1 = comp_->sightLineRiseM * 100;
+  }
+  if (RadioGroup3.ItemIndex() == 2) y1 = Number(Edit63) * 100 * xEnd / comp_->in.zeroDistanceM;
+  const double xs[] = {0, x1}, ys[] = {0, y1};
+  graph_.SetCurve(xs, ys, 0, 1, 1, 1, csLine);
+  Image1.SetVisible(true);
+}
+
+void Tvstup::CheckBox2Click() {
+  graph_.HideCurve(2);
+  Image2.SetVisible(false);
+  if (!CheckBox2.Checked()) return;
+  const TTrajectory& tr = comp_->trajectory;
+  const double xEnd = tr.xM[tr.stepCount];
+  const double sightCm = comp_->in.sightHeightM * 100;
+  const double xs[] = {0, xEnd};
+  const double ys[] = {
+      -sightCm, std::tan(comp_->in.launchAngleDeg * 0.01745329541779437) * xEnd * 100 - sightCm};
+  graph_.SetCurve(xs, ys, 0, 1, 1, 2, csLine);
+  Image2.SetVisible(true);
+}
+
+void Tvstup::StoreClone(int slot) {
+  const TTrajectory& tr = comp_->trajectory;
+  graph_.SetCurve(tr.xM.data(), tr.yCm.data(), 0, tr.stepCount, GraphSamplingStep(), slot, csLine);
+}
+
+void Tvstup::BitBtn1Click() {
+  StoreClone(3);
+}
+
+void Tvstup::BitBtn2Click() {
+  StoreClone(4);
+}
+
+void Tvstup::Button6Click() {
+  graph_.HideCurve(3);
+  graph_.HideCurve(4);
+}
+
+void Tvstup::Button9Click() {
+  forms::FileDialogOptions options;
+  options.defaultName = "Trajekta.bmp";
+  options.defaultExt = "bmp";
+  options.filter = "Obrázek  (*.bmp)|*.bmp";
+  options.overwritePrompt = true;
+  options.initialDir = platform().ProgramFolder();
+  const auto path = platform().SaveFileDialog(options);
+  if (!path) return;
+  if (!platform().SavePicture(Graf0.Picture(), *path)) {
+    ShowMessageAbort("Obrázek nelze uložit do souboru " + *path + ".");
+  }
+}
