@@ -34,17 +34,48 @@ SiteAir::SiteAir(const TShotInputs& in)
     : t0_(in.temperatureK),
       noGradient_(in.noIcaoGradient),
       densityFactor_(in.pressurePa * kInverseGasConstant *
-                     HumidityFactor(in.temperatureK, in.humidityPct)) {
-  const TAirState flat = AirStateAt(in, 0.0);
-  flatState_[0] = flat.temperatureK;
-  flatState_[1] = flat.density;
-  flatState_[2] = flat.speedScale;
+                     HumidityFactor(in.temperatureK, in.humidityPct)),
+      flat_(AirStateAt(in, 0.0)) {
+  // (1 - u)^q = sum of binom(q, k) (-u)^k; density goes with q = exponent - 1 (the 1/T),
+  // the speed scale with q = -1/2.
+  auto fill = [](double q, double* terms) {
+    double c = 1;
+    for (int k = 0; k < kTerms; ++k) {
+      terms[k] = c;
+      c = c * (q - k) / (k + 1) * -1;
+    }
+  };
+  fill(kDensityExponent - 1, densityTerms_);
+  fill(-0.5, scaleTerms_);
+  Center(0);
 }
 
 TAirState SiteAir::At(double heightM) const {
-  if (noGradient_) return {flatState_[0], flatState_[1], flatState_[2]};
+  if (noGradient_) return flat_;
   const double t =
       heightM > kTropopauseM ? t0_ - kTropopauseDropK : t0_ - kTemperatureGradient * heightM;
   return {t, std::pow(t / t0_, kDensityExponent) * densityFactor_ / t,
           std::sqrt(kStandardTemperatureK / t)};
+}
+
+void SiteAir::Center(double heightM) {
+  centerY_ = heightM;
+  center_ = At(heightM);
+  centerUPerM_ = kTemperatureGradient / center_.temperatureK;
+}
+
+TAirState SiteAir::Near(double heightM) const {
+  if (noGradient_) return flat_;
+  const bool above = heightM > kTropopauseM;
+  if (above != (centerY_ > kTropopauseM)) return At(heightM);
+  if (above) return center_;  // constant above the tropopause
+  const double u = centerUPerM_ * (heightM - centerY_);
+  // Six terms keep the error below 1e-17 while |u| stays under 1e-3 (some 40 m of height).
+  if (std::fabs(u) > 1e-3) return At(heightM);
+  double d = densityTerms_[kTerms - 1], s = scaleTerms_[kTerms - 1];
+  for (int k = kTerms - 2; k >= 0; --k) {
+    d = d * u + densityTerms_[k];
+    s = s * u + scaleTerms_[k];
+  }
+  return {center_.temperatureK * (1 - u), center_.density * d, center_.speedScale * s};
 }

@@ -25,14 +25,23 @@ double PressureFromAltitude(double siteTemperatureK, double altitudeM);  // hPa
 double DensityAtSite(double pressurePa, double siteTemperatureK);
 
 // The site-only terms, computed once per trajectory; At() equals AirStateAt().
+// Within one integration step the height changes by metres at most, so Center() evaluates
+// the air once and Near() continues it with a short binomial series: the same values to
+// the last bit or two, without a power function for every evaluation.
 class SiteAir {
  public:
   explicit SiteAir(const TShotInputs& in);
   TAirState At(double heightM) const;
+  void Center(double heightM);
+  TAirState Near(double heightM) const;
 
  private:
+  static constexpr int kTerms = 6;
   double t0_;
   bool noGradient_;
   double densityFactor_;  // P0 / R * humidity factor
-  double flatState_[3];   // the state when the temperature does not change with height
+  TAirState flat_{};      // the state when the temperature does not change with height
+  double densityTerms_[kTerms]{}, scaleTerms_[kTerms]{};
+  double centerY_ = 0, centerUPerM_ = 0;
+  TAirState center_{};
 };

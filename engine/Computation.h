@@ -14,7 +14,8 @@ struct Computation {
   TModeResults results;
   TDragTableStore dragTables;
   TDragGrid dragGrid;
-  std::string drgPath;  // the last loaded DRG file
+  std::string drgPath;         // the last loaded DRG file
+  int gridFunction = kDragG1;  // the function on the grid: a built-in one, or 0 for the DRG file
   TRotation rotation;
   double sightLineRiseM = 0;
   double inclineDistanceM = 0;

@@ -109,13 +109,6 @@ void SelectBuiltInDragFunction(TDragGrid& grid, const TDragTableStore& store, in
   ResampleToGrid(grid, t.speeds, t.coefficients, t.n);
 }
 
-double DragCoefficientAt(const TDragGrid& grid, double vs) {
-  const int j = DragGridIndex(vs);
-  if (j <= 0) return grid.cd[0];
-  if (j >= kDragGridMax) return grid.cd[kDragGridMax];  // also above the grid: flat
-  return LinearInterp(vs, j - 1, j + 1, grid.cd[j - 1], grid.cd[j + 1]);
-}
-
 double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density,
                         double airSpeed) {
   return -kDragConstant / bc * DragCoefficientAt(grid, vs) * density * airSpeed;

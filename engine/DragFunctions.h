@@ -3,6 +3,7 @@
 #include <cmath>
 #include <span>
 
+#include "core/LinearInterp.h"
 #include "engine/ShotInputs.h"
 
 inline constexpr int kDragSlotSize = 210;
@@ -40,13 +41,24 @@ void ResampleToGrid(TDragGrid& grid, std::span<const double> speeds,
                     std::span<const double> coefficients, int n);
 void SelectBuiltInDragFunction(TDragGrid& grid, const TDragTableStore& store, int id);
 
-// Grid index of an equivalent speed: round half up.
+// Grid index of an equivalent speed (not negative): round half up.
 inline int DragGridIndex(double vs) {
-  const double c = std::ceil(vs);
-  return static_cast<int>(c > vs + 0.5 ? c - 1 : c);
+  int c = static_cast<int>(vs);  // ceil without a library call: this runs four times a step
+  if (c < vs) ++c;
+  return c > vs + 0.5 ? c - 1 : c;
 }
 
-double DragCoefficientAt(const TDragGrid& grid, double vs);
+// The coefficient on the line through the grid speeds either side of the rounded speed.
+inline double DragCoefficientAt(const TDragGrid& grid, double vs) {
+  const int j = DragGridIndex(vs);
+  if (j <= 0) return grid.cd[0];
+  if (j >= kDragGridMax) return grid.cd[kDragGridMax];  // also above the grid: flat
+  // The line through (j - 1, cd[j - 1]) and (j + 1, cd[j + 1]) as LinearInterp draws it; the
+  // two grid speeds are 2 apart, so halving replaces its division (the same bits).
+  const double slope = (grid.cd[j + 1] - grid.cd[j - 1]) * 0.5;
+  g_linearInterpSlope = slope;
+  return slope * vs + (grid.cd[j + 1] - (j + 1) * slope);
+}
 double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density,
                         double airSpeed);
 

@@ -29,15 +29,16 @@ class Forces {
         crossWind(crossWind),
         variableBc_(c.in.coefficientMode == 2),
         spin_(c.in.spinDrift && c.rotation.active),
-        extended_(c.in.coriolis || spin_) {
+        extended_(c.in.coriolis || spin_),
+        dragFactor_(-kDragConstant / c.in.ballisticCoefficient) {
     const double phi = c.in.latitudeRad, a = c.in.azimuthRad, w2 = 2 * c.in.earthOmega;
     cor_[0] = w2 * std::cos(phi) * std::sin(a);
     cor_[1] = w2 * std::sin(phi);
     cor_[2] = w2 * std::cos(phi) * std::cos(a);
     const double d = c.in.diameterM;
-    liftFactor_ = kSpinPi * d * d / (8 * c.in.massKg);
-    momentFactor_ = 2 * rot_.axialInertia / (kSpinQuarterPi * d * d * d);
-    liftSign_ = c.in.twistLeft ? -1.0 : 1.0;
+    const double liftFactor = kSpinPi * d * d / (8 * c.in.massKg);
+    const double momentFactor = 2 * rot_.axialInertia / (kSpinQuarterPi * d * d * d);
+    spinFactor_ = (c.in.twistLeft ? -1.0 : 1.0) * liftFactor * momentFactor;
   }
 
   // Derivative of the state (vx, vy, vz, x, y, z) into k, times h.
@@ -45,30 +46,26 @@ class Forces {
     const double vx = s[0], vy = s[1], vz = s[2];
     const double ux = vx - in_.rangeWind, uy = vy - in_.verticalWind, uz = vz - crossWind;
     const double V = std::sqrt(ux * ux + uy * uy + uz * uz);
-    const TAirState air = site_.At(s[4]);
+    const TAirState air = site_.Near(s[4]);
     const double vs = air.speedScale * V;
-    const double bc = variableBc_ ? BandCoefficient(in_, V) : in_.ballisticCoefficient;
+    const double dragFactor = variableBc_ ? -kDragConstant / BandCoefficient(in_, V) : dragFactor_;
     const double cd = DragCoefficientAt(grid_, vs);
     lastCd = cd;
-    const double kd = -kDragConstant / bc * cd * air.density * V;
+    const double kd = dragFactor * cd * air.density * V;
     double ax = kd * ux, ay = kd * uy - in_.gravity, az = kd * uz;
     if (extended_) {
       ax += -vy * cor_[0] - vz * cor_[1];
       ay += vx * cor_[0] + vz * cor_[2];
       az += vx * cor_[1] - vy * cor_[2];
-      if (spin_) {
+      if (spin_ && V > 0) {
+        // Lift L = rho pi d^2 Cl V^2 / (8 m) times q = 2 Ix p / (rho pi/4 d^3 V^4 Cm): the
+        // density cancels, and only the ratio Cl / Cm of the grid speed remains.
         const int j = std::min(DragGridIndex(vs), kDragGridMax);
-        const double cl = liftSign_ * rot_.liftSlope[j];
-        const double cm = rot_.momentSlope[j];
-        const double rhoV4cm = air.density * V * V * V * V * cm;
-        if (rhoV4cm != 0) {
-          const double q = momentFactor_ * spin / rhoV4cm;
-          const double dx = kd * vx, dy = kd * vy - kSpinDriftGravity, dz = kd * vz;
-          const double L = air.density * liftFactor_ * cl * V * V;
-          ax += L * q * (dy * uz - dz * uy);
-          ay += L * q * (dz * ux - dx * uz);
-          az += L * q * (dx * uy - dy * ux);
-        }
+        const double lq = spinFactor_ * rot_.liftPerMoment[j] * spin / (V * V);
+        const double dx = kd * vx, dy = kd * vy - kSpinDriftGravity, dz = kd * vz;
+        ax += lq * (dy * uz - dz * uy);
+        ay += lq * (dz * ux - dx * uz);
+        az += lq * (dx * uy - dy * ux);
         lastSpin = spin;
       }
     }
@@ -80,6 +77,9 @@ class Forces {
     k[5] = h * vz;
   }
 
+  // The air of the evaluations of one step is taken around its starting height.
+  void StartStep(double heightM) { site_.Center(heightM); }
+
   double lastCd = 0;
   double lastSpin = 0;
 
@@ -87,15 +87,16 @@ class Forces {
   const TShotInputs& in_;
   const TDragGrid& grid_;
   const TRotation& rot_;
-  const SiteAir site_;
+  SiteAir site_;
 
  public:
   double crossWind;
 
  private:
   bool variableBc_, spin_, extended_;
+  double dragFactor_;
   double cor_[3];  // 2 Omega: cos(phi) sin(A), sin(phi), cos(phi) cos(A)
-  double liftFactor_ = 0, momentFactor_ = 0, liftSign_ = 1;
+  double spinFactor_ = 0;
 };
 
 // Shows the busy label for the length of a run, also when the run aborts.
@@ -174,6 +175,7 @@ void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const Integratio
       pHalf = SpinAt(c.rotation, t + h / 2);
       pEnd = SpinAt(c.rotation, t + h);
     }
+    f.StartStep(s[4]);
     f.Eval(s, p0, h, k1);
     for (int q = 0; q < 6; ++q) tmp[q] = s[q] + k1[q] / 2;
     f.Eval(tmp, pHalf, h, k2);
@@ -186,7 +188,9 @@ void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const Integratio
     n = i + 1;
     const double x = s[3];
     double y = s[4] - sh;
-    if (std::fabs(y) <= 0.00005) y = 0;
+    // Heights within 0.05 mm of the sight line are shown as 0; the zero search works with the
+    // true heights, otherwise the solved angle would wander between computations.
+    if (mode != TIntegrationMode::ZeroSearch && std::fabs(y) <= 0.00005) y = 0;
     bool stop = false;
     switch (mode) {
       case TIntegrationMode::Full: {

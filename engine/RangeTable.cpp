@@ -8,6 +8,7 @@
 namespace {
 
 constexpr double kRadToDeg = 180.0 / M_PI;
+constexpr double kShortestRowM = 0.5;  // prints as 1 m
 constexpr const char* kMuzzleRow =
     "%4.0f     %9.1f     %7.1f   %9.0f    %9.0f   %7.0f         %7.1f %7.1f";
 constexpr const char* kRow = "%4.0f   %9.1f     %7.1f   %9.0f    %9.0f   %7.0f         %7.1f %7.1f";
@@ -37,10 +38,11 @@ const char* DragFunctionName(int id) {
   return id >= 0 && id < kDragFunctionCount ? names[id] : "";
 }
 
-std::string CoefficientLine(const TShotInputs& in, const std::string& drgFileName) {
+std::string CoefficientLine(const TShotInputs& in, int gridFunction,
+                            const std::string& drgFileName) {
   if (in.coefficientMode == 2) return "  Balistický koeficient proměnný";
-  if (in.dragFunction == kDragLoaded) return "  Funkce odporu: " + drgFileName;
-  std::string label = std::string("(") + DragFunctionName(in.dragFunction) + "):";
+  if (gridFunction == kDragLoaded) return "  Funkce odporu: " + drgFileName;
+  std::string label = std::string("(") + DragFunctionName(gridFunction) + "):";
   label.resize(11, ' ');
   return "  Balistický koeficient " + label + Sprintf("%9.3f  lb/in2", in.ballisticCoefficient);
 }
@@ -61,9 +63,11 @@ std::vector<std::string> RangeTableRows(const TTrajectory& tr, const TShotInputs
   std::vector<std::string> rows;
   const int N = tr.stepCount;
   rows.push_back(Row(kMuzzleRow, in, 0, tr.yCm[0], in.muzzleVelocity, 0, tr.zCm[0]));
-  if (tr.xM[N] <= 0) {
-    // Without a distance there is nothing to interpolate a row at.
-    rows.push_back("  Střela letí svisle vzhůru, tabulka nemá další řádky.");
+  if (tr.xM[N] < kShortestRowM) {
+    // No distance the table could print: rows would divide by (almost) zero.
+    rows.push_back(in.launchAngleDeg >= 89.9
+                       ? "  Střela letí svisle vzhůru, tabulka nemá další řádky."
+                       : "  Dráha střely je kratší než 0,5 m, tabulka nemá další řádky.");
     return rows;
   }
   const double step = in.tableStepM, zero = in.zeroDistanceM;
@@ -96,8 +100,8 @@ std::vector<std::string> RangeTableRows(const TTrajectory& tr, const TShotInputs
 }
 
 std::vector<std::string> ComputeReport(const TTrajectory& tr, const TShotInputs& in,
-                                       const std::string& drgFileName) {
-  std::vector<std::string> lines{"  ", CoefficientLine(in, drgFileName),
+                                       int gridFunction, const std::string& drgFileName) {
+  std::vector<std::string> lines{"  ", CoefficientLine(in, gridFunction, drgFileName),
                                  StepCountLine(tr.stepCount), RangeTableHeader(), RangeTableRule()};
   for (auto& row : RangeTableRows(tr, in)) lines.push_back(std::move(row));
   lines.push_back("  ");

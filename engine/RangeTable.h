@@ -8,8 +8,9 @@
 // Name of a drag function as the list shows it ("Vyber funkci", "G1", ... "1943").
 const char* DragFunctionName(int id);
 
-// The report's coefficient line; drgFileName is used for a loaded function.
-std::string CoefficientLine(const TShotInputs& in, const std::string& drgFileName);
+// The report's coefficient line for the function on the grid; drgFileName names a loaded one.
+std::string CoefficientLine(const TShotInputs& in, int gridFunction,
+                            const std::string& drgFileName);
 std::string StepCountLine(int stepCount);
 std::string RangeTableHeader();
 std::string RangeTableRule();
@@ -20,4 +21,4 @@ std::vector<std::string> RangeTableRows(const TTrajectory& tr, const TShotInputs
 
 // The whole report of a computation, from its opening blank line to the closing one.
 std::vector<std::string> ComputeReport(const TTrajectory& tr, const TShotInputs& in,
-                                       const std::string& drgFileName);
+                                       int gridFunction, const std::string& drgFileName);

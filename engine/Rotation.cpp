@@ -181,6 +181,9 @@ void ComputeRotation(const TShotInputs& in, TRotation& out) {
   const double m310 = out.momentSlope[310], m410 = out.momentSlope[410];
   const double slope = (m410 - m310) / 100;
   for (int j = 310; j <= 410; ++j) out.momentSlope[j] = m310 + slope * (j - 310);
+  for (int j = 0; j <= kDragGridMax; ++j) {
+    out.liftPerMoment[j] = out.momentSlope[j] == 0 ? 0 : out.liftSlope[j] / out.momentSlope[j];
+  }
 
   const double v0 = in.muzzleVelocity;
   int j0 = static_cast<int>(v0);

@@ -23,6 +23,8 @@ struct TRotation {
   double rotationalEnergyJ = 0;
   std::array<double, kDragGridMax + 1> liftSlope{};
   std::array<double, kDragGridMax + 1> momentSlope{};
+  // liftSlope / momentSlope, 0 where the moment slope is 0: the spin drift needs only the ratio.
+  std::array<double, kDragGridMax + 1> liftPerMoment{};
 };
 
 inline constexpr double kTwoPi = 6.2831853;

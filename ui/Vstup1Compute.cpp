@@ -109,7 +109,8 @@ void Tvstup::Button3Click() {
     ComboBox1Change();
     Memo1.Add("  Krok výpisu uměle zvětšen.");
   }
-  for (const auto& line : ComputeReport(tr, in, FileNameOf(comp_->drgPath))) Memo1.Add(line);
+  for (const auto& line : ComputeReport(tr, in, comp_->gridFunction, FileNameOf(comp_->drgPath)))
+    Memo1.Add(line);
 
   Button5.SetEnabled(true);
   const bool positionGraph = RadioGroup1.ItemIndex() == 0 && RadioGroup2.ItemIndex() == 1;

@@ -213,6 +213,7 @@ void Tvstup::PrepareRotation() {
 void Tvstup::SelectDragFunction(int id) {
   if (id >= 1 && id < kDragFunctionCount) {
     SelectBuiltInDragFunction(comp_->dragGrid, comp_->dragTables, id);
+    comp_->gridFunction = id;
     Button7.SetEnabled(true);
   } else {
     Button7.SetEnabled(false);
@@ -243,6 +244,7 @@ void Tvstup::Button4Click() {
   ResampleToGrid(comp_->dragGrid, drg.speeds, drg.coefficients,
                  static_cast<int>(drg.speeds.size()));
   comp_->drgPath = *path;
+  comp_->gridFunction = kDragLoaded;
   RadioGroup5.SetItemIndex(0);
   Edit1.SetText("1");
 }

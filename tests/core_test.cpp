@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "core/Abort.h"
+#include "core/LinearInterp.h"
+#include "core/NumberText.h"
+#include "core/RoundTo.h"
+#include "core/ScanNumber.h"
+#include "core/TextFile.h"
+
+namespace {
+
+struct RoundCase {
+  const char* name;
+  double value;
+  int decimals;
+  double expected;
+};
+
+class RoundToTest : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(RoundToTest, RoundsHalvesAwayFromZero) {
+  const auto& c = GetParam();
+  EXPECT_DOUBLE_EQ(RoundTo(c.value, c.decimals), c.expected) << c.value << " to " << c.decimals;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RoundToTest,
+    ::testing::Values(RoundCase{"PressureHalf", 1013.25, 1, 1013.3},
+                      RoundCase{"NegativeHalf", -2.5, 0, -3}, RoundCase{"BelowHalf", 2.449, 1, 2.4},
+                      RoundCase{"AngleSixDecimals", 0.1 + 2.0 / 240, 6, 0.108333},
+                      RoundCase{"WholeNumberStays", 150, 0, 150},
+                      RoundCase{"TinyBecomesZero", 4e-13, 12, 0},
+                      RoundCase{"NegativeTinyBecomesZero", -0.04, 1, 0},
+                      RoundCase{"FourDecimals", 1.54905, 4, 1.5491}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RoundToTest, ResultNearZeroHasNoNegativeSign) {
+  EXPECT_FALSE(std::signbit(RoundTo(-0.00001, 2)));
+}
+
+TEST(LinearInterpTest, InterpolatesAndExtrapolates) {
+  EXPECT_DOUBLE_EQ(LinearInterp(1.5, 1, 2, 10, 20), 15);
+  EXPECT_DOUBLE_EQ(LinearInterp(3, 1, 2, 10, 20), 30);
+}
+
+TEST(LinearInterpTest, EqualAbscissasReuseThePreviousSlope) {
+  LinearInterp(0, 0, 1, 0, 4);  // slope 4
+  // Through (5, 7) with the remembered slope: 7 + 4 * (6 - 5).
+  EXPECT_DOUBLE_EQ(LinearInterp(6, 5, 5, 100, 7), 11);
+}
+
+class NumberTextTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SetDecimalSeparator(','); }
+};
+
+TEST_F(NumberTextTest, ParsesWithTheFieldSeparatorOnly) {
+  SetDecimalSeparator(',');
+  EXPECT_DOUBLE_EQ(ParseNumber("10,89"), 10.89);
+  EXPECT_DOUBLE_EQ(ParseNumber("  -4 "), -4);
+  EXPECT_DOUBLE_EQ(ParseNumber("1,5E3"), 1500);
+  double v = 0;
+  EXPECT_FALSE(TryParseNumber("10.89", v));
+  EXPECT_FALSE(TryParseNumber("", v));
+  EXPECT_FALSE(TryParseNumber(",", v));
+  EXPECT_FALSE(TryParseNumber("1e", v));
+  EXPECT_FALSE(TryParseNumber("12 3", v));
+  EXPECT_FALSE(TryParseNumber("1e999", v));
+  SetDecimalSeparator('.');
+  EXPECT_DOUBLE_EQ(ParseNumber("10.89"), 10.89);
+  EXPECT_FALSE(TryParseNumber("10,89", v));
+}
+
+TEST_F(NumberTextTest, TextThatIsNoNumberAbortsQuotingIt) {
+  try {
+    ParseNumber("abc");
+    FAIL() << "no abort";
+  } catch (const ActionAborted& a) {
+    EXPECT_NE(a.Text().find("'abc'"), std::string::npos) << a.Text();
+  }
+}
+
+TEST_F(NumberTextTest, FormatsTheShortestGeneralForm) {
+  SetDecimalSeparator(',');
+  EXPECT_EQ(FormatNumber(1013.3), "1013,3");
+  EXPECT_EQ(FormatNumber(150), "150");
+  EXPECT_EQ(FormatNumber(0.1 + 0.2), "0,3");
+  EXPECT_EQ(FormatNumber(8 * 0.1), "0,8");
+  EXPECT_EQ(FormatNumber(-0.05), "-0,05");
+  EXPECT_EQ(FormatNumber(0.00001), "0,00001");
+  EXPECT_EQ(FormatNumber(0.0000015), "1,5E-6");
+  EXPECT_EQ(FormatNumber(1e15), "1E15");
+  EXPECT_EQ(FormatNumber(123456789012345.0), "123456789012345");
+  EXPECT_EQ(FormatNumber(0), "0");
+  SetDecimalSeparator('.');
+  EXPECT_EQ(FormatNumber(977.9), "977.9");
+}
+
+TEST(SprintfTest, WritesADecimalPointWhateverTheSeparator) {
+  SetDecimalSeparator(',');
+  EXPECT_EQ(Sprintf("%9.3f", 0.462), "    0.462");
+  EXPECT_EQ(Sprintf("%9.0i", 163), "      163");
+}
+
+TEST(ScanDoubleTest, ReadsLikeFormattedInput) {
+  const std::string text = "  0.2629 0.00\n1.5e-1x ,";
+  size_t pos = 0;
+  double v = 0;
+  ASSERT_TRUE(ScanDouble(text, pos, v));
+  EXPECT_DOUBLE_EQ(v, 0.2629);
+  ASSERT_TRUE(ScanDouble(text, pos, v));
+  EXPECT_DOUBLE_EQ(v, 0);
+  ASSERT_TRUE(ScanDouble(text, pos, v));
+  EXPECT_DOUBLE_EQ(v, 0.15);
+  EXPECT_EQ(text[pos], 'x');
+  EXPECT_FALSE(ScanDouble(text, pos, v));
+  size_t p2 = 0;
+  ASSERT_TRUE(ScanDouble("7e+", p2, v));  // an exponent without digits is not taken
+  EXPECT_DOUBLE_EQ(v, 7);
+  EXPECT_EQ(p2, 1u);
+}
+
+class TextFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() / ("trajekta-core-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::filesystem::path dir_;
+};
+
+TEST_F(TextFileTest, WritesWindows1250WithCrLfAndReadsItBack) {
+  const std::string path = (dir_ / "a.txt").string();
+  ASSERT_EQ(WriteTextFile(path, {"Příčný vítr", "Ž"}), "");
+  const auto bytes = ReadFileBytes(path);
+  ASSERT_TRUE(bytes);
+  // 'ř' is 0xF8 and 'Ž' 0x8E in Windows-1250.
+  EXPECT_EQ(*bytes, std::string("P\xF8\xED\xE8n\xFD v\xEDtr\r\n\x8E\r\n"));
+  EXPECT_EQ(*ReadTextFile(path), "Příčný vítr\nŽ\n");
+  const auto lines = ReadTextLines(path);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"Příčný vítr", "Ž"}));
+}
+
+TEST_F(TextFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(Cp1250FromUtf8("a€b✓c"),
+            "a\x80"
+            "b?c");
+}
+
+TEST_F(TextFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
+  const std::string path = (dir_ / "keep.txt").string();
+  ASSERT_EQ(WriteTextFile(path, {"old"}), "");
+  std::filesystem::permissions(
+      dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const std::string message = WriteTextFile(path, {"new"});
+  std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
+  if (geteuid() != 0) {  // root writes anyway
+    EXPECT_NE(message.find("nelze zapsat"), std::string::npos);
+    EXPECT_EQ(*ReadTextFile(path), "old\n");
+  }
+  EXPECT_NE(WriteTextFile((dir_ / "missing" / "x.txt").string(), {"x"}), "");
+  for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+        << "temporary file left";
+  }
+}
+
+TEST(FileNameTest, SplitsFolderAndName) {
+  EXPECT_EQ(FileNameOf("/a/b/G1.drg"), "G1.drg");
+  EXPECT_EQ(FileNameOf("C:\\x\\y.drg"), "y.drg");
+  EXPECT_EQ(FolderOf("/a/b/G1.drg"), "/a/b");
+}
+
+}  // namespace
