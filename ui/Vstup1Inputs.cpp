@@ -27,7 +27,8 @@ void Tvstup::ReadShotInputs() {
   in.sightHeightM = Number(Edit5) * 0.001;
   in.launchAngleDeg = Number(Edit6);
   in.zeroDistanceM = Number(Edit19);
-  in.temperatureK = Number(Edit13) + 273.15;
+  const double celsius = Number(Edit13);
+  in.temperatureK = celsius + 273.15;
   in.humidityPct = Number(Edit9);
   in.pressurePa = Number(Edit8) * 100;
   in.solveMode = RadioGroup3.ItemIndex();
@@ -106,8 +107,9 @@ void Tvstup::ReadShotInputs() {
   if (in.zeroDistanceM <= 1) ShowMessageAbort("Záměrná vzdálenost menší nebo rovna 1 m.");
   if (in.humidityPct < 0) ShowMessageAbort("Vlhkost vzduchu menší než 0%.");
   if (in.humidityPct > 100) ShowMessageAbort("Vlhkost vzduchu větší než 100%.");
-  if (in.temperatureK < 252.15) ShowMessageAbort("Příliš nízká teplota vzduchu.");
-  if (in.temperatureK > 313.15) ShowMessageAbort("Příliš vysoká teplota vzduchu.");
+  // Compared in degrees Celsius as typed: -21 + 273.15 lands a hair below 252.15 K.
+  if (celsius < -21) ShowMessageAbort("Příliš nízká teplota vzduchu.");
+  if (celsius > 40) ShowMessageAbort("Příliš vysoká teplota vzduchu.");
   if (std::fabs(in.crossWind) > 100) ShowMessageAbort("Příliš velký příčný vítr.");
   if (std::fabs(in.rangeWind) > 100) ShowMessageAbort("Příliš velký podélný vítr.");
   if (std::fabs(in.verticalWind) > 100) ShowMessageAbort("Příliš velký vertikální vítr.");
