@@ -265,37 +265,30 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
 }
 
 void ScriptRunner::Print(forms::Control& c) {
-  if (auto* e = dynamic_cast<forms::Edit*>(&c))
-    out_ << e->Text() << "\n";
-  else if (auto* l = dynamic_cast<forms::Label*>(&c))
-    out_ << l->Caption() << "\n";
-  else if (auto* b = dynamic_cast<forms::Button*>(&c))
-    out_ << b->Caption() << "\n";
-  else if (auto* x = dynamic_cast<forms::CheckBox*>(&c))
-    out_ << x->Caption() << "\n";
-  else if (auto* r = dynamic_cast<forms::RadioButton*>(&c))
-    out_ << r->Caption() << "\n";
-  else if (auto* g = dynamic_cast<forms::RadioGroup*>(&c)) {
+  if (auto* g = dynamic_cast<forms::RadioGroup*>(&c)) {
     const int i = g->ItemIndex();
     out_ << (i >= 0 && i < static_cast<int>(g->Items().size()) ? g->Items()[i] : std::string())
          << "\n";
-  } else if (auto* cb = dynamic_cast<forms::ComboBox*>(&c))
+  } else if (auto* captioned = dynamic_cast<forms::Captioned*>(&c)) {
+    out_ << captioned->Caption() << "\n";
+  } else if (auto* e = dynamic_cast<forms::Edit*>(&c)) {
+    out_ << e->Text() << "\n";
+  } else if (auto* cb = dynamic_cast<forms::ComboBox*>(&c)) {
     out_ << cb->Text() << "\n";
-  else if (auto* m = dynamic_cast<forms::Memo*>(&c)) {
+  } else if (auto* m = dynamic_cast<forms::Memo*>(&c)) {
     for (const auto& line : m->Lines()) out_ << line << "\n";
-  } else if (auto* u = dynamic_cast<forms::UpDown*>(&c))
+  } else if (auto* u = dynamic_cast<forms::UpDown*>(&c)) {
     out_ << u->Position() << "\n";
-  else if (auto* s = dynamic_cast<forms::ScrollBar*>(&c))
+  } else if (auto* s = dynamic_cast<forms::ScrollBar*>(&c)) {
     out_ << s->Position() << "\n";
-  else if (auto* im = dynamic_cast<forms::Image*>(&c)) {
+  } else if (auto* im = dynamic_cast<forms::Image*>(&c)) {
     out_ << im->Picture().Width() << "x" << im->Picture().Height() << "\n";
   }
 }
 
 void ScriptRunner::State(forms::Control& c) {
   out_ << "enabled=" << c.Enabled() << " visible=" << c.Visible();
-  if (auto* x = dynamic_cast<forms::CheckBox*>(&c)) out_ << " checked=" << x->Checked();
-  if (auto* r = dynamic_cast<forms::RadioButton*>(&c)) out_ << " checked=" << r->Checked();
+  if (auto* t = dynamic_cast<forms::Toggle*>(&c)) out_ << " checked=" << t->Checked();
   if (auto* g = dynamic_cast<forms::RadioGroup*>(&c)) out_ << " index=" << g->ItemIndex();
   if (auto* cb = dynamic_cast<forms::ComboBox*>(&c)) out_ << " index=" << cb->ItemIndex();
   out_ << "\n";

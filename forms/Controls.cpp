@@ -43,13 +43,7 @@ void Edit::SetText(const std::string& text) {
   Changed();
 }
 
-void Label::SetCaption(const std::string& caption) {
-  if (caption_ == caption) return;
-  caption_ = caption;
-  Changed();
-}
-
-void Button::SetCaption(const std::string& caption) {
+void Captioned::SetCaption(const std::string& caption) {
   if (caption_ == caption) return;
   caption_ = caption;
   Changed();
@@ -59,44 +53,11 @@ void Button::Click() {
   if (OnClick) OnClick();
 }
 
-void CheckBox::SetCaption(const std::string& caption) {
-  if (caption_ == caption) return;
-  caption_ = caption;
-  Changed();
-}
-
-void CheckBox::SetChecked(bool checked) {
+void Toggle::SetChecked(bool checked) {
   if (checked_ == checked) return;
   checked_ = checked;
   Changed();
-  if (OnClick) OnClick();
-}
-
-void CheckBox::Click() {
-  SetChecked(!checked_);
-}
-
-void RadioButton::SetCaption(const std::string& caption) {
-  if (caption_ == caption) return;
-  caption_ = caption;
-  Changed();
-}
-
-void RadioButton::SetChecked(bool checked) {
-  if (checked_ == checked) return;
-  checked_ = checked;
-  Changed();
-  if (checked && OnClick) OnClick();
-}
-
-void RadioButton::Click() {
-  SetChecked(true);
-}
-
-void RadioGroup::SetCaption(const std::string& caption) {
-  if (caption_ == caption) return;
-  caption_ = caption;
-  Changed();
+  if ((checked || runsWhenUnchecked_) && OnClick) OnClick();
 }
 
 void RadioGroup::SetItems(std::vector<std::string> items) {

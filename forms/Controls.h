@@ -56,7 +56,8 @@ class Edit : public Control {
   std::string text_;
 };
 
-class Label : public Control {
+// A control with a caption that the program may change.
+class Captioned : public Control {
  public:
   using Control::Control;
   const std::string& Caption() const { return caption_; }
@@ -66,54 +67,50 @@ class Label : public Control {
   std::string caption_;
 };
 
-class Button : public Control {
+class Label : public Captioned {
  public:
-  using Control::Control;
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
+  using Captioned::Captioned;
+};
+
+class Button : public Captioned {
+ public:
+  using Captioned::Captioned;
   std::function<void()> OnClick;
   void Click();
-
- private:
-  std::string caption_;
 };
 
-class CheckBox : public Control {
+// A check box runs its handler on every change of state; a radio button only when it
+// becomes checked, by code or by a click.
+class Toggle : public Captioned {
  public:
-  using Control::Control;
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   std::function<void()> OnClick;
-  void Click();
+
+ protected:
+  Toggle(std::string name, bool runsWhenUnchecked)
+      : Captioned(std::move(name)), runsWhenUnchecked_(runsWhenUnchecked) {}
 
  private:
-  std::string caption_;
   bool checked_ = false;
+  bool runsWhenUnchecked_;
 };
 
-// Becoming checked runs the handler, by code or by a click; unchecking runs nothing.
-class RadioButton : public Control {
+class CheckBox : public Toggle {
  public:
-  using Control::Control;
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
-  bool Checked() const { return checked_; }
-  void SetChecked(bool checked);
-  std::function<void()> OnClick;
-  void Click();
-
- private:
-  std::string caption_;
-  bool checked_ = false;
+  explicit CheckBox(std::string name) : Toggle(std::move(name), true) {}
+  void Click() { SetChecked(!Checked()); }
 };
 
-class RadioGroup : public Control {
+class RadioButton : public Toggle {
  public:
-  using Control::Control;
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
+  explicit RadioButton(std::string name) : Toggle(std::move(name), false) {}
+  void Click() { SetChecked(true); }
+};
+
+class RadioGroup : public Captioned {
+ public:
+  using Captioned::Captioned;
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   int ItemIndex() const { return index_; }
@@ -122,7 +119,6 @@ class RadioGroup : public Control {
   void Pick(int index);
 
  private:
-  std::string caption_;
   std::vector<std::string> items_;
   int index_ = -1;
 };
