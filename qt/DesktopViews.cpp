@@ -1,0 +1,13 @@
+#include "qt/DesktopViews.h"
+
+#include "qt/OprogramuView.h"
+#include "qt/VstupView.h"
+#include "qt/ZakladniView.h"
+#include "ui/Application.h"
+
+DesktopViews::DesktopViews(QtPlatform& platform, Application& app)
+    : start_(std::make_unique<ZakladniView>(app.zakladni(), platform)),
+      calculation_(std::make_unique<VstupView>(app.vstup(), platform)),
+      about_(std::make_unique<OprogramuView>(app.oprogramu(), platform)) {}
+
+DesktopViews::~DesktopViews() = default;

@@ -1,0 +1,114 @@
+#include "qt/VstupView.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "qt/ButtonPages.h"
+#include "qt/FormBuilder.h"
+#include "ui/Vstup1.h"
+
+namespace {
+
+constexpr int kClientWidth = 777, kClientHeight = 509;
+
+// The small pictures beside "Záměrnou" and "Výstřelnou": the colour of their line.
+std::function<void(QPainter&, const QRect&)> LineSwatch(QColor color) {
+  return [color](QPainter& p, const QRect& r) {
+    p.fillRect(r.adjusted(0, r.height() / 2 - 1, 0, -(r.height() / 2 - 1)), color);
+  };
+}
+
+}  // namespace
+
+VstupView::VstupView(Tvstup& w, QtPlatform& platform)
+    : FormView(w, platform, QSize(kClientWidth, kClientHeight), FormBorder::SingleMaximisable),
+      w_(w) {
+  FormBuilder b(platform);
+  // Only the About window exists so far; the other items come with their windows.
+  b.MenuItem(AddMenuBar(), w.N6);
+
+  QWidget* c = client();
+  pages_ = new ButtonPages(c);
+  pages_->setGeometry(2, 2, 472, 241);
+  BuildParametry(b, pages_->AddPage("Paramety"));
+  BuildAtmosfera(b, pages_->AddPage("Atmosféra"));
+  BuildOstatni(b, pages_->AddPage("Ostatní"));
+  BuildTvar(b, pages_->AddPage("Tvar"));
+  BuildDoplnky(b, pages_->AddPage("Doplňky"));
+
+  b.Edit(c, w.Edit33, 478, 2, 297);
+  BuildGraphControls(b, c);
+
+  const int bottomHeight = kClientHeight - kBottomTop;
+  memo_ = b.Memo(c, w.Memo1, QRect(kMemoLeft, kBottomTop, kMemoWidth, bottomHeight - 2), false);
+  // The range table lines up only in a fixed-pitch font.
+  memo_->setFont(MonospaceFont(8));
+  clear_ = b.Button(c, w.Button2, QRect(0, 0, 56, 23));
+
+  graph_ =
+      b.Image(c, w.Graf0, QRect(kGraphLeft, kBottomTop, kClientWidth - kGraphLeft, bottomHeight));
+  busy_ = b.Label(c, w.Label49, QRect(0, 0, 120, 32));
+  busy_->setFont(BoldFont(14));
+  busy_->setAlignment(Qt::AlignCenter);
+  busy_->setStyleSheet("QLabel { background-color: #ffff00; color: #000000; }");
+  FitToDesign();
+  LayoutClient(client()->size());
+}
+
+void VstupView::LayoutClient(QSize size) {
+  if (!memo_) return;  // called by the base before the children exist
+  const int bottomHeight = std::max(size.height() - kBottomTop, 0);
+  memo_->setGeometry(kMemoLeft, kBottomTop, kMemoWidth, std::max(bottomHeight - 2, 0));
+  // "Vymaž" sits in the memo's lower right corner, clear of its scroll bars.
+  const int bar = memo_->verticalScrollBar()->sizeHint().width();
+  const QRect m = memo_->geometry();
+  clear_->move(m.right() - bar - clear_->width() - 1, m.bottom() - bar - clear_->height() - 1);
+  clear_->raise();
+
+  const QRect g(kGraphLeft, kBottomTop, std::max(size.width() - kGraphLeft, 0), bottomHeight);
+  graph_->setGeometry(g);
+  w_.Graf0.SetSize(g.width(), g.height());
+  busy_->move(g.x() + (g.width() - busy_->width()) / 2, g.y() + (g.height() - busy_->height()) / 2);
+  busy_->raise();
+}
+
+void VstupView::BuildGraphControls(FormBuilder& b, QWidget* c) {
+  QGroupBox* range = b.Group(c, "Rozsah výpočtu a grafu", QRect(478, 26, 134, 66));
+  b.CheckBox(range, w_.CheckBox4, 8, 20, 34);
+  b.Row(range, {}, w_.Edit15, 0, 44, 18, 60, "m");
+  b.CheckBox(range, w_.CheckBox5, 8, 43, 34);
+  b.Row(range, {}, w_.Edit16, 0, 44, 41, 60, "m");
+
+  QGroupBox* position = b.Group(c, "Poloha X, Y v grafu", QRect(478, 96, 134, 46));
+  b.Edit(position, w_.Edit17, 8, 18, 58);
+  b.Edit(position, w_.Edit18, 70, 18, 58);
+
+  QGroupBox* show = b.Group(c, "Zobrazit", QRect(478, 146, 134, 60));
+  b.CheckBox(show, w_.CheckBox1, 8, 18, 88);
+  b.Image(show, w_.Image1, QRect(104, 18, 16, 16))->placeholder = LineSwatch(Qt::black);
+  b.CheckBox(show, w_.CheckBox2, 8, 38, 88);
+  b.Image(show, w_.Image2, QRect(104, 38, 16, 16))->placeholder = LineSwatch(QColor(0, 128, 0));
+
+  b.Button(c, w_.Button9, QRect(478, 212, 134, 25));
+
+  graphTabs_ = new QTabWidget(c);
+  graphTabs_->setGeometry(614, 26, 161, 215);
+  auto* yPage = new QWidget;
+  auto* xPage = new QWidget;
+  auto* clonePage = new QWidget;
+  graphTabs_->addTab(yPage, "Osa Y");
+  graphTabs_->addTab(xPage, "Osa X");
+  graphTabs_->addTab(clonePage, "Klon");
+  b.RadioGroup(yPage, w_.RadioGroup1, QRect(2, 0, 151, 184));
+  b.RadioGroup(xPage, w_.RadioGroup2, QRect(2, 0, 151, 62));
+  b.Button(clonePage, w_.BitBtn1, QRect(8, 8, 80, 25));
+  b.Button(clonePage, w_.BitBtn2, QRect(8, 38, 80, 25));
+  b.Button(clonePage, w_.Button6, QRect(8, 68, 80, 25));
+}

@@ -1,0 +1,581 @@
+// The Qt views: a person types, clicks and sees what the window models make of it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Abort.h"
+#include "core/NumberText.h"
+#include "qt/Binding.h"
+#include "qt/ButtonPages.h"
+#include "qt/DesktopViews.h"
+#include "qt/FormBuilder.h"
+#include "qt/FormView.h"
+#include "qt/OprogramuView.h"
+#include "qt/QtPlatform.h"
+#include "qt/VstupView.h"
+#include "qt/ZakladniView.h"
+#include "ui/Application.h"
+#include "ui/Oprogramu1.h"
+#include "ui/Vstup1.h"
+#include "ui/Zakladni1.h"
+
+namespace {
+
+QtMessageHandler g_messages = nullptr;
+
+// The offscreen platform tells about every window feature it lacks; that is no news here.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith("This plugin does not support")) return;
+  if (g_messages) g_messages(type, context, text);
+}
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    // No display: every test runs on the offscreen platform.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_messages = qInstallMessageHandler(QuietHandler);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "qtview_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] const auto* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// The shared fixture: a Qt platform over a temporary program folder, and a watchdog that
+// closes any modal dialog so that a test fails instead of hanging. Message boxes and file
+// dialogs are recorded; a test that expects one takes it, and whatever is left fails it.
+class QtViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDecimalSeparator(',');
+    ASSERT_TRUE(folder_.isValid());
+    platform_ = std::make_unique<QtPlatform>(folder_.path().toStdString());
+    platform_->onFatal = [](const std::string& text) {
+      ADD_FAILURE() << "an error escaped an action: " << text;
+    };
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] { Watch(); });
+    watchdog_.start(10);
+  }
+
+  void TearDown() override {
+    views_.reset();
+    app_.reset();
+    watchdog_.stop();
+    for (const auto& box : boxes_) ADD_FAILURE() << "unexpected message box: " << box;
+    for (const auto& d : fileDialogs_) ADD_FAILURE() << "unexpected file dialog: " << d;
+    for (const auto& u : unexpected_) ADD_FAILURE() << "unexpected modal window: " << u;
+  }
+
+  void StartApplication() {
+    app_ = std::make_unique<Application>(*platform_);
+    app_->Create();
+    views_ = std::make_unique<DesktopViews>(*platform_, *app_);
+  }
+
+  // The calculation window opened without its modal loop, so that the test can drive it.
+  VstupView& OpenCalculation() {
+    StartApplication();
+    platform_->ShowWindow(app_->vstup(), false);
+    return views_->calculation();
+  }
+
+  template <typename W>
+  W* Widget(const forms::Control& control) {
+    auto* w = qobject_cast<W*>(platform_->WidgetOf(control));
+    EXPECT_NE(w, nullptr) << control.Name() << " has no widget of that type";
+    return w;
+  }
+
+  void Type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+
+  // On the box of a check box or radio button, in the middle of a push button.
+  void Click(QAbstractButton* button) {
+    const bool box = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    const QPoint at = box ? QPoint(6, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+  }
+
+  std::vector<std::string> TakeBoxes() { return std::exchange(boxes_, {}); }
+  std::vector<std::string> TakeFileDialogs() { return std::exchange(fileDialogs_, {}); }
+
+  void Watch() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      boxes_.push_back(box->windowTitle().toStdString() + ": " + box->text().toStdString());
+      box->button(QMessageBox::Ok)->click();
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      fileDialogs_.push_back(dialog->windowTitle().toStdString());
+      if (fileAnswer_.isEmpty()) {
+        dialog->reject();
+      } else {
+        dialog->selectFile(std::exchange(fileAnswer_, {}));
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    } else if (modal != expectedModal_) {
+      unexpected_.push_back(modal->windowTitle().toStdString());
+      modal->close();
+    }
+  }
+
+  QTemporaryDir folder_;
+  std::unique_ptr<QtPlatform> platform_;
+  std::unique_ptr<Application> app_;
+  std::unique_ptr<DesktopViews> views_;
+  QTimer watchdog_;
+  QWidget* expectedModal_ = nullptr;
+  QString fileAnswer_;
+  std::vector<std::string> boxes_, fileDialogs_, unexpected_;
+};
+
+int CountPixels(const QImage& image, QColor color) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == color;
+  }
+  return n;
+}
+
+// ---- The filters of the file dialogs
+
+struct FilterCase {
+  const char* name;
+  const char* filter;
+  QStringList expected;
+};
+
+class QtNameFiltersTest : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(QtNameFiltersTest, ConvertsCaptionPatternPairs) {
+  EXPECT_EQ(QtNameFilters(GetParam().filter), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, QtNameFiltersTest,
+                         ::testing::Values(FilterCase{"CaptionNamingItsPatternIsKept",
+                                                      "Funkce odporu  (*.drg)|*.drg",
+                                                      {"Funkce odporu  (*.drg)"}},
+                                           FilterCase{"EveryPairBecomesOneFilter",
+                                                      "Text  (*.txt)|*.txt|Obrázek  (*.bmp)|*.bmp",
+                                                      {"Text  (*.txt)", "Obrázek  (*.bmp)"}},
+                                           FilterCase{"SeveralPatternsAreSeparatedBySpaces",
+                                                      "Seznamy|*.txt;*.csv",
+                                                      {"Seznamy (*.txt *.csv)"}},
+                                           FilterCase{"PatternWinsOverAMisleadingCaption",
+                                                      "Obrázek (*.png)|*.bmp",
+                                                      {"Obrázek (*.bmp)"}},
+                                           FilterCase{"CaptionWithoutPatternIsIgnored", "Text", {}},
+                                           FilterCase{"EmptyFilterGivesNone", "", {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Binders, on a window of their own
+
+struct Counter {
+  int runs = 0;
+  std::function<void()> Handler() {
+    return [this] { ++runs; };
+  }
+};
+
+class TestWindow : public forms::Window {
+ public:
+  explicit TestWindow(forms::Platform& platform) : forms::Window("Ttest", "Test", platform) {
+    RegisterAll(Edit, Check, Group, Combo, Bar, Radio1, Radio2, Memo, Picture);
+    Group.SetItems({"Jedna", "Dvě", "Tři"});
+    Combo.SetItems({"a", "b", "c"});
+    Bar.SetRange(1, 300);
+    Radio1.SetCaption("První");
+    Radio2.SetCaption("Druhá");
+  }
+  forms::Edit Edit{"Edit"};
+  forms::CheckBox Check{"Check"};
+  forms::RadioGroup Group{"Group"};
+  forms::ComboBox Combo{"Combo"};
+  forms::ScrollBar Bar{"Bar"};
+  forms::RadioButton Radio1{"Radio1"}, Radio2{"Radio2"};
+  forms::Memo Memo{"Memo"};
+  forms::Image Picture{"Picture", 60, 40};
+};
+
+class BindingTest : public QtViewTest {
+ protected:
+  void SetUp() override {
+    QtViewTest::SetUp();
+    window_ = std::make_unique<TestWindow>(*platform_);
+    view_ = std::make_unique<FormView>(*window_, *platform_, QSize(400, 300), FormBorder::Single);
+    FormBuilder b(*platform_);
+    QWidget* c = view_->client();
+    b.Edit(c, window_->Edit, 100, 10, 60);
+    b.CheckBox(c, window_->Check, 10, 40, 80);
+    b.RadioGroup(c, window_->Group, QRect(10, 60, 120, 70));
+    b.ComboBox(c, window_->Combo, 10, 140, 80);
+    b.ScrollBar(c, window_->Bar, QRect(10, 170, 150, 17));
+    b.RadioButton(c, window_->Radio1, 200, 40, 80);
+    b.RadioButton(c, window_->Radio2, 200, 60, 80);
+    b.Memo(c, window_->Memo, QRect(200, 90, 180, 100), false);
+    b.Image(c, window_->Picture, QRect(200, 200, 60, 40));
+    view_->show();
+  }
+  void TearDown() override {
+    view_.reset();
+    window_.reset();
+    QtViewTest::TearDown();
+  }
+  TestWindow& w() { return *window_; }
+
+  std::unique_ptr<TestWindow> window_;
+  std::unique_ptr<FormView> view_;
+};
+
+TEST_F(BindingTest, CodeChangesShowWithoutComingBackAsAPersonsAct) {
+  Counter check, group, combo, bar;
+  w().Check.OnClick = check.Handler();
+  w().Group.OnClick = group.Handler();
+  w().Combo.OnChange = combo.Handler();
+  w().Bar.OnChange = bar.Handler();
+
+  w().Edit.SetText("12,5");
+  w().Check.SetChecked(true);
+  w().Group.SetItemIndex(2);
+  w().Combo.SetItemIndex(1);
+  w().Bar.SetPosition(37);
+
+  EXPECT_EQ(Widget<QLineEdit>(w().Edit)->text(), "12,5");
+  EXPECT_TRUE(Widget<QCheckBox>(w().Check)->isChecked());
+  EXPECT_TRUE(Widget<RadioGroupBox>(w().Group)->Buttons()[2]->isChecked());
+  EXPECT_FALSE(Widget<RadioGroupBox>(w().Group)->Buttons()[0]->isChecked());
+  EXPECT_EQ(Widget<TextComboBox>(w().Combo)->currentIndex(), 1);
+  EXPECT_EQ(Widget<QScrollBar>(w().Bar)->value(), 37);
+  // Each handler ran once, from the code; a second run would be the widget echoing.
+  EXPECT_EQ(check.runs, 1);
+  EXPECT_TRUE(w().Check.Checked());
+  EXPECT_EQ(group.runs, 1);
+  EXPECT_EQ(combo.runs, 0);
+  EXPECT_EQ(bar.runs, 1);
+}
+
+TEST_F(BindingTest, PersonsActsReachTheModel) {
+  Counter check, group, combo, bar;
+  w().Check.OnClick = check.Handler();
+  w().Group.OnClick = group.Handler();
+  w().Combo.OnChange = combo.Handler();
+  w().Bar.OnChange = bar.Handler();
+
+  Type(Widget<QLineEdit>(w().Edit), "7,85");
+  Click(Widget<QCheckBox>(w().Check));
+  Click(Widget<RadioGroupBox>(w().Group)->Buttons()[1]);
+  auto* comboBox = Widget<TextComboBox>(w().Combo);
+  comboBox->setFocus();
+  QTest::keyClick(comboBox, Qt::Key_Down);
+  Widget<QScrollBar>(w().Bar)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+
+  EXPECT_EQ(w().Edit.Text(), "7,85");
+  EXPECT_TRUE(w().Check.Checked());
+  EXPECT_EQ(check.runs, 1);
+  EXPECT_EQ(w().Group.ItemIndex(), 1);
+  EXPECT_EQ(group.runs, 1);
+  EXPECT_EQ(w().Combo.ItemIndex(), 0);
+  EXPECT_EQ(w().Combo.Text(), "a");
+  EXPECT_EQ(combo.runs, 1);
+  EXPECT_EQ(w().Bar.Position(), 2);
+  EXPECT_EQ(bar.runs, 1);
+}
+
+TEST_F(BindingTest, ClickingACheckedRadioItemAgainKeepsItChecked) {
+  w().Group.SetItemIndex(0);
+  QRadioButton* first = Widget<RadioGroupBox>(w().Group)->Buttons()[0];
+  Click(first);
+  EXPECT_TRUE(first->isChecked());
+  EXPECT_EQ(w().Group.ItemIndex(), 0);
+}
+
+TEST_F(BindingTest, ARefusedClickShowsItsMessageAndLeavesTheButtonsAsTheModelHasThem) {
+  w().Radio2.SetChecked(true);
+  w().Radio1.OnClick = [this] {
+    w().Radio1.SetChecked(false);
+    ShowMessageAbort("Vodorovná vzdálenost menší nebo rovna nule.");
+  };
+  Click(Widget<QRadioButton>(w().Radio1));
+  EXPECT_EQ(TakeBoxes(), std::vector<std::string>{
+                             "Vnější trajekta: Vodorovná vzdálenost menší nebo rovna nule."});
+  EXPECT_FALSE(Widget<QRadioButton>(w().Radio1)->isChecked());
+  EXPECT_TRUE(Widget<QRadioButton>(w().Radio2)->isChecked());
+}
+
+TEST_F(BindingTest, PlaceVisibilityAndEnabledFollowTheModel) {
+  auto* edit = Widget<QLineEdit>(w().Edit);
+  const int home = edit->x();
+  w().Edit.SetOffsetX(-24);
+  EXPECT_EQ(edit->x(), home - 24);
+  w().Edit.SetOffsetX(0);
+  EXPECT_EQ(edit->x(), home);
+  w().Edit.SetVisible(false);
+  w().Edit.SetEnabled(false);
+  EXPECT_TRUE(edit->isHidden());
+  EXPECT_FALSE(edit->isEnabled());
+  w().Edit.SetVisible(true);
+  EXPECT_TRUE(edit->isVisible());
+}
+
+TEST_F(BindingTest, MemoShowsAddedLinesAfterAClear) {
+  auto* memo = Widget<QPlainTextEdit>(w().Memo);
+  w().Memo.Add("Výsledek výpočtu:");
+  w().Memo.Add("  X [m]");
+  EXPECT_EQ(memo->toPlainText(), "Výsledek výpočtu:\n  X [m]");
+  w().Memo.Clear();
+  EXPECT_EQ(memo->toPlainText(), "");
+  w().Memo.Add("nový");
+  EXPECT_EQ(memo->toPlainText(), "nový");
+}
+
+TEST_F(BindingTest, ImageShowsItsPictureWithTheBandAndPassesTheMouseInPicturePixels) {
+  auto* image = Widget<ImageWidget>(w().Picture);
+  forms::Canvas& c = w().Picture.Picture();
+  c.brush.color = forms::kWhite;
+  c.FillRect(0, 0, 60, 40);
+  w().Picture.PictureChanged();
+  w().Picture.SetBand(forms::Overlay{true, 5, 5, 50, 30, forms::kRed});
+  const QImage shown = image->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(30, 20), QColor(Qt::white));
+  EXPECT_GT(CountPixels(shown, QColor(255, 0, 0)), 40);
+
+  std::vector<std::pair<int, int>> presses;
+  w().Picture.OnMouseDown = [&](int x, int y) { presses.emplace_back(x, y); };
+  QTest::mousePress(image, Qt::LeftButton, {}, QPoint(12, 34));
+  QTest::mouseRelease(image, Qt::LeftButton, {}, QPoint(12, 34));
+  EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{12, 34}}));
+}
+
+// ---- The windows of the program
+
+TEST_F(QtViewTest, ZeroMassStopsTheComputationWithItsMessage) {
+  VstupView& view = OpenCalculation();
+  Tvstup& w = app_->vstup();
+  Type(Widget<QLineEdit>(w.Edit2), "0");
+  EXPECT_EQ(w.Edit2.Text(), "0");
+  Click(Widget<QPushButton>(w.Button3));
+  EXPECT_EQ(TakeBoxes(),
+            std::vector<std::string>{"Vnější trajekta: Hmotnost menší nebo rovna nule."});
+  EXPECT_FALSE(Widget<QPushButton>(w.Button5)->isEnabled());
+  EXPECT_EQ(view.Result()->toPlainText(), "Výsledek výpočtu:");
+}
+
+TEST_F(QtViewTest, ComputingShowsTheReportAndARedTrajectory) {
+  VstupView& view = OpenCalculation();
+  Tvstup& w = app_->vstup();
+  const QImage before = view.Graph()->grab().toImage();
+  EXPECT_EQ(CountPixels(before, QColor(255, 0, 0)), 0);
+
+  Click(Widget<QPushButton>(w.Button3));
+
+  const QString report = view.Result()->toPlainText();
+  EXPECT_TRUE(report.startsWith("Výsledek výpočtu:\n")) << report.toStdString();
+  EXPECT_TRUE(report.contains("Počet kroků výpočtu")) << report.toStdString();
+  EXPECT_GT(CountPixels(view.Graph()->grab().toImage(), QColor(255, 0, 0)), 200);
+  EXPECT_TRUE(Widget<QPushButton>(w.Button5)->isEnabled());
+  EXPECT_TRUE(Widget<QCheckBox>(w.CheckBox1)->isChecked());
+  EXPECT_TRUE(Widget<QLabel>(w.Label49)->isHidden());
+
+  Click(Widget<QPushButton>(w.Button2));
+  EXPECT_EQ(view.Result()->toPlainText(), "");
+}
+
+TEST_F(QtViewTest, TextsOpenAtTheirTopAndTheReportFollowsItsNewestLine) {
+  VstupView& view = OpenCalculation();
+  // Reports enough for the panel to scroll.
+  for (int i = 0; i < 3; ++i) Click(Widget<QPushButton>(app_->vstup().Button3));
+  app_->vstup().N6.Click();
+  QCoreApplication::processEvents();
+  auto* history = Widget<QPlainTextEdit>(app_->oprogramu().Memo2);
+  EXPECT_EQ(history->verticalScrollBar()->value(), 0);
+  EXPECT_GT(history->verticalScrollBar()->maximum(), 0);
+  QScrollBar* report = view.Result()->verticalScrollBar();
+  EXPECT_GT(report->maximum(), 0);
+  EXPECT_EQ(report->value(), report->maximum());
+}
+
+TEST_F(QtViewTest, ModeRadioButtonsShowTheirFields) {
+  OpenCalculation();
+  Tvstup& w = app_->vstup();
+  auto* modes = Widget<RadioGroupBox>(w.RadioGroup3);
+  auto* zero = Widget<QLineEdit>(w.Edit19);
+  const int zeroHome = zero->x();
+
+  Click(modes->Buttons()[0]);
+  EXPECT_TRUE(Widget<QLineEdit>(w.Edit6)->isVisibleTo(modes->window()));
+  EXPECT_TRUE(zero->isHidden());
+  EXPECT_EQ(Widget<QLabel>(w.Label3)->text(), "Úhel výstřelu:");
+  EXPECT_EQ(Widget<QLabel>(w.Label4)->text(), "stup.");
+
+  Click(modes->Buttons()[2]);
+  auto* height = Widget<QLineEdit>(w.Edit63);
+  EXPECT_EQ(zero->x(), zeroHome - 24);
+  EXPECT_FALSE(height->isHidden());
+  EXPECT_FALSE(zero->geometry().intersects(height->geometry()));
+  EXPECT_TRUE(Widget<QLineEdit>(w.Edit6)->isHidden());
+  EXPECT_EQ(Widget<QLabel>(w.Label3)->text(), "Záměrná X,Y:");
+}
+
+TEST_F(QtViewTest, ClickCounterWritesTheAngleAndSwitchesTheMode) {
+  OpenCalculation();
+  Tvstup& w = app_->vstup();
+  auto* counter = Widget<UpDownWidget>(w.UpDown1);
+  for (int i = 0; i < 3; ++i) Click(counter->Up());
+  EXPECT_EQ(Widget<QLabel>(w.Label12)->text(), "3");
+  EXPECT_EQ(Widget<QLineEdit>(w.Edit6)->text(), QString::fromStdString(w.Edit6.Text()));
+  // Three quarter-MOA clicks, each sum rounded to six decimals.
+  EXPECT_EQ(w.Edit6.Text(), "0,112501");
+  EXPECT_TRUE(Widget<RadioGroupBox>(w.RadioGroup3)->Buttons()[0]->isChecked());
+
+  Click(Widget<QPushButton>(w.Button8));
+  EXPECT_EQ(Widget<QLabel>(w.Label12)->text(), "0");
+  EXPECT_EQ(w.Edit6.Text(), "0,112501");
+}
+
+TEST_F(QtViewTest, DraggingOverTheGraphReadsOutAndZooms) {
+  VstupView& view = OpenCalculation();
+  Tvstup& w = app_->vstup();
+  Click(Widget<QPushButton>(w.Button3));
+  ImageWidget* graph = view.Graph();
+  const double xMax = w.graph().XMax();
+
+  QTest::mousePress(graph, Qt::LeftButton, {}, QPoint(100, 60));
+  EXPECT_NE(Widget<QLineEdit>(w.Edit17)->text(), "0");
+  EXPECT_NE(Widget<QLineEdit>(w.Edit18)->text(), "0");
+  QTest::mouseMove(graph, QPoint(300, 200));
+  EXPECT_TRUE(w.Graf0.Band().visible);
+  QTest::mouseRelease(graph, Qt::LeftButton, {}, QPoint(300, 200));
+  EXPECT_FALSE(w.Graf0.Band().visible);
+  EXPECT_LT(w.graph().XMax(), xMax);
+}
+
+TEST_F(QtViewTest, GraphIsSavedUnderTheChosenNameWithItsExtension) {
+  OpenCalculation();
+  Tvstup& w = app_->vstup();
+  Click(Widget<QPushButton>(w.Button3));
+  fileAnswer_ = folder_.filePath("graf");
+  Click(Widget<QPushButton>(w.Button9));
+  EXPECT_EQ(TakeFileDialogs(), std::vector<std::string>{"Uložit jako"});
+  QImageReader saved(folder_.filePath("graf.bmp"));
+  EXPECT_EQ(saved.format(), "bmp");
+  EXPECT_EQ(saved.size(), QSize(Tvstup::kGraphWidth, Tvstup::kGraphHeight));
+}
+
+TEST_F(QtViewTest, MaximisedWindowStretchesGraphAndResultPanel) {
+  VstupView& view = OpenCalculation();
+  Tvstup& w = app_->vstup();
+  const QRect memo = view.Result()->geometry();
+  view.setWindowState(Qt::WindowMaximized);
+  QTRY_VERIFY(view.client()->width() > view.DesignClientSize().width());
+
+  const QSize client = view.client()->size();
+  EXPECT_EQ(view.Graph()->geometry().right(), client.width() - 1);
+  EXPECT_EQ(view.Graph()->geometry().bottom(), client.height() - 1);
+  EXPECT_EQ(w.Graf0.Width(), view.Graph()->width());
+  EXPECT_EQ(w.Graf0.Picture().Width(), view.Graph()->width());
+  EXPECT_EQ(view.Result()->width(), memo.width());
+  EXPECT_GT(view.Result()->height(), memo.height());
+}
+
+TEST_F(QtViewTest, SpustitOpensTheCalculationWindowModallyUntilItIsClosed) {
+  StartApplication();
+  platform_->ShowWindow(app_->zakladni(), false);
+  VstupView& calculation = views_->calculation();
+  expectedModal_ = &calculation;
+  QWidget* modalWhileOpen = nullptr;
+  QTimer::singleShot(0, [&] {
+    modalWhileOpen = QApplication::activeModalWidget();
+    calculation.close();
+  });
+  Click(Widget<QPushButton>(app_->zakladni().Button1));
+  EXPECT_EQ(modalWhileOpen, &calculation);
+  EXPECT_FALSE(calculation.isVisible());
+  EXPECT_FALSE(app_->vstup().Shown());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Records whether Qt's modality shuts a window off from input.
+class BlockedWatcher : public QObject {
+ public:
+  bool blocked = false;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowBlocked) blocked = true;
+    if (event->type() == QEvent::WindowUnblocked) blocked = false;
+    return false;
+  }
+};
+
+TEST_F(QtViewTest, AboutOpenedFromTheModalCalculationWindowTakesInput) {
+  StartApplication();
+  platform_->ShowWindow(app_->zakladni(), false);
+  VstupView& calculation = views_->calculation();
+  expectedModal_ = &calculation;
+  BlockedWatcher about;
+  views_->about().installEventFilter(&about);
+  bool blockedWhileOpen = true;
+  QTimer::singleShot(0, [&] {
+    app_->vstup().N6.Click();
+    QCoreApplication::processEvents();
+    blockedWhileOpen = about.blocked;
+    calculation.close();
+  });
+  Click(Widget<QPushButton>(app_->zakladni().Button1));
+  EXPECT_TRUE(views_->about().isVisible());
+  EXPECT_FALSE(blockedWhileOpen);
+}
+
+TEST_F(QtViewTest, KonecClosesTheStartWindow) {
+  StartApplication();
+  platform_->ShowWindow(app_->zakladni(), false);
+  QSignalSpy closed(&views_->start(), &FormView::Closed);
+  Click(Widget<QPushButton>(app_->zakladni().Button2));
+  EXPECT_EQ(closed.count(), 1);
+  EXPECT_FALSE(views_->start().isVisible());
+}
+
+TEST_F(QtViewTest, AboutOpenedTwiceIsOneWindow) {
+  VstupView& view = OpenCalculation();
+  QAction* about = nullptr;
+  for (QAction* a : view.findChildren<QAction*>()) {
+    if (a->text() == "O programu") about = a;
+  }
+  ASSERT_NE(about, nullptr);
+  about->trigger();
+  about->trigger();
+  int shown = 0;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    shown += top->isVisible() && top->windowTitle() == "O programu";
+  }
+  EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(app_->oprogramu().Shown());
+  EXPECT_TRUE(views_->about().isVisible());
+}
+
+}  // namespace
