@@ -14,7 +14,7 @@ case "$action" in run | test | bench) ;; *)
 esac
 
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fontconfig clang-format xvfb xauth)
+  qt6-translations-l10n fonts-liberation2 fontconfig clang-format xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
