@@ -102,6 +102,16 @@ void ResampleToGrid(TDragGrid& grid, std::span<const double> speeds,
     last = j;
     if (!(v1 < v2)) break;
   }
+  grid.UpdateLines();
+}
+
+void TDragGrid::UpdateLines() {
+  // The line LinearInterp draws through the neighbours; they are 2 m/s apart, so halving
+  // gives the bits of its division.
+  for (int j = 1; j < kDragGridMax; ++j) {
+    const double slope = (cd[j + 1] - cd[j - 1]) * 0.5;
+    lines[j] = {slope, cd[j + 1] - (j + 1) * slope};
+  }
 }
 
 void SelectBuiltInDragFunction(TDragGrid& grid, const TDragTableStore& store, int id) {

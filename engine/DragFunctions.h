@@ -32,6 +32,14 @@ class TDragTableStore {
 // The active drag function on a 1 m/s grid of equivalent speeds 0 .. 1700 m/s.
 struct TDragGrid {
   std::array<double, kDragGridMax + 1> cd{};
+  // For each grid speed j, the line through (j - 1, cd[j - 1]) and (j + 1, cd[j + 1]) as the
+  // lookup draws it, kept so that the integration loop only multiplies and adds. Whoever
+  // writes cd calls UpdateLines().
+  struct Line {
+    double slope = 0, intercept = 0;
+  };
+  std::array<Line, kDragGridMax + 1> lines{};
+  void UpdateLines();
 };
 
 // Speed of a published Mach point: Mach x 340.3 to 0.1 m/s (ties fall to the lower tenth).
@@ -41,11 +49,11 @@ void ResampleToGrid(TDragGrid& grid, std::span<const double> speeds,
                     std::span<const double> coefficients, int n);
 void SelectBuiltInDragFunction(TDragGrid& grid, const TDragTableStore& store, int id);
 
-// Grid index of an equivalent speed (not negative): round half up.
+// Grid index of an equivalent speed (not negative): round half up, that is ceil(vs), less 1
+// when ceil(vs) > vs + 0.5. For vs >= 0 this is the whole part of vs + 0.5, with the same
+// rounding of that sum; it runs four times a step, so it avoids a library call.
 inline int DragGridIndex(double vs) {
-  int c = static_cast<int>(vs);  // ceil without a library call: this runs four times a step
-  if (c < vs) ++c;
-  return c > vs + 0.5 ? c - 1 : c;
+  return static_cast<int>(vs + 0.5);
 }
 
 // The coefficient on the line through the grid speeds either side of the rounded speed.
@@ -53,11 +61,9 @@ inline double DragCoefficientAt(const TDragGrid& grid, double vs) {
   const int j = DragGridIndex(vs);
   if (j <= 0) return grid.cd[0];
   if (j >= kDragGridMax) return grid.cd[kDragGridMax];  // also above the grid: flat
-  // The line through (j - 1, cd[j - 1]) and (j + 1, cd[j + 1]) as LinearInterp draws it; the
-  // two grid speeds are 2 apart, so halving replaces its division (the same bits).
-  const double slope = (grid.cd[j + 1] - grid.cd[j - 1]) * 0.5;
-  g_linearInterpSlope = slope;
-  return slope * vs + (grid.cd[j + 1] - (j + 1) * slope);
+  const TDragGrid::Line& line = grid.lines[j];
+  g_linearInterpSlope = line.slope;
+  return line.slope * vs + line.intercept;
 }
 double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density,
                         double airSpeed);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/LinearInterp.h"
 #include "engine/Atmosphere.h"
 #include "engine/DragFunctions.h"
 #include "engine/DragTablesData.h"
@@ -209,6 +210,29 @@ TEST_F(DragGridTest, LookupRoundsHalfUpAndInterpolatesAcrossTwoGridSpeeds) {
   EXPECT_DOUBLE_EQ(DragCoefficientAt(grid_, 1699.6), grid_.cd[1700]);
   // Above the grid (head wind, cold air) the last coefficient holds.
   EXPECT_DOUBLE_EQ(DragCoefficientAt(grid_, 1900.0), grid_.cd[1700]);
+}
+
+TEST_F(DragGridTest, GridIndexIsTheCeilingLessOneAboveTheHalf) {
+  // The index rule as stated, against the short form the lookup uses.
+  auto rule = [](double vs) {
+    const double c = std::ceil(vs);
+    return static_cast<int>(c > vs + 0.5 ? c - 1 : c);
+  };
+  for (int k = 0; k < 1700; ++k) {
+    for (double f : {0.0, 0.25, 0.5, 0.75, std::nextafter(0.5, 0.0), std::nextafter(0.5, 1.0),
+                     std::nextafter(1.0, 0.0)}) {
+      ASSERT_EQ(DragGridIndex(k + f), rule(k + f)) << k + f;
+    }
+  }
+}
+
+TEST_F(DragGridTest, LookupDrawsTheSameLineAsLinearInterp) {
+  for (double vs = 1; vs < 1699; vs += 0.37) {
+    const int j = DragGridIndex(vs);
+    ASSERT_EQ(DragCoefficientAt(grid_, vs),
+              LinearInterp(vs, j - 1, j + 1, grid_.cd[j - 1], grid_.cd[j + 1]))
+        << vs;
+  }
 }
 
 TEST_F(DragGridTest, DecelerationScalesWithDensitySpeedAndCoefficient) {
