@@ -56,86 +56,62 @@ QFrame* FormBuilder::Panel(QWidget* parent, QRect r) {
   return panel;
 }
 
+template <typename Widget, typename Model>
+Widget* FormBuilder::Placed(Widget* widget, Model& model, QRect r) {
+  widget->setGeometry(r);
+  Bind(model, widget, platform_);
+  return widget;
+}
+
 QLineEdit* FormBuilder::Edit(QWidget* parent, forms::Edit& model, int x, int y, int w) {
-  auto* edit = new QLineEdit(parent);
-  edit->setGeometry(x, y, w, kEditHeight);
-  Bind(model, edit, platform_);
-  return edit;
+  return Placed(new QLineEdit(parent), model, QRect(x, y, w, kEditHeight));
 }
 
 QLabel* FormBuilder::Label(QWidget* parent, forms::Label& model, QRect r) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(r);
-  Bind(model, label, platform_);
-  return label;
+  return Placed(new QLabel(parent), model, r);
 }
 
 QPushButton* FormBuilder::Button(QWidget* parent, forms::Button& model, QRect r) {
   auto* button = new QPushButton(parent);
-  button->setGeometry(r);
   button->setAutoDefault(false);
-  Bind(model, button, platform_);
-  return button;
+  return Placed(button, model, r);
 }
 
 QCheckBox* FormBuilder::CheckBox(QWidget* parent, forms::CheckBox& model, int x, int y, int w) {
-  auto* box = new QCheckBox(parent);
-  box->setGeometry(x, y, w, kCheckHeight);
-  Bind(model, box, platform_);
-  return box;
+  return Placed(new QCheckBox(parent), model, QRect(x, y, w, kCheckHeight));
 }
 
 QRadioButton* FormBuilder::RadioButton(QWidget* parent, forms::RadioButton& model, int x, int y,
                                        int w) {
-  auto* button = new QRadioButton(parent);
-  button->setGeometry(x, y, w, kCheckHeight);
-  Bind(model, button, platform_);
-  return button;
+  return Placed(new QRadioButton(parent), model, QRect(x, y, w, kCheckHeight));
 }
 
 RadioGroupBox* FormBuilder::RadioGroup(QWidget* parent, forms::RadioGroup& model, QRect r,
                                        int columns) {
-  auto* group = new RadioGroupBox(parent, columns);
-  group->setGeometry(r);
-  Bind(model, group, platform_);
-  return group;
+  return Placed(new RadioGroupBox(parent, columns), model, r);
 }
 
 TextComboBox* FormBuilder::ComboBox(QWidget* parent, forms::ComboBox& model, int x, int y, int w) {
-  auto* combo = new TextComboBox(parent);
-  combo->setGeometry(x, y, w, kEditHeight);
-  Bind(model, combo, platform_);
-  return combo;
+  return Placed(new TextComboBox(parent), model, QRect(x, y, w, kEditHeight));
 }
 
 QPlainTextEdit* FormBuilder::Memo(QWidget* parent, forms::Memo& model, QRect r, bool wrap) {
   auto* memo = new QPlainTextEdit(parent);
-  memo->setGeometry(r);
   memo->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Bind(model, memo, platform_);
-  return memo;
+  return Placed(memo, model, r);
 }
 
 UpDownWidget* FormBuilder::UpDown(QWidget* parent, forms::UpDown& model, QRect r) {
-  auto* updown = new UpDownWidget(parent);
-  updown->setGeometry(r);
-  Bind(model, updown, platform_);
-  return updown;
+  return Placed(new UpDownWidget(parent), model, r);
 }
 
 QScrollBar* FormBuilder::ScrollBar(QWidget* parent, forms::ScrollBar& model, QRect r) {
-  auto* bar = new QScrollBar(Qt::Horizontal, parent);
-  bar->setGeometry(r);
-  Bind(model, bar, platform_);
-  return bar;
+  return Placed(new QScrollBar(Qt::Horizontal, parent), model, r);
 }
 
 ImageWidget* FormBuilder::Image(QWidget* parent, forms::Image& model, QRect r) {
-  auto* image = new ImageWidget(model, parent);
-  image->setGeometry(r);
-  Bind(model, image, platform_);
-  return image;
+  return Placed(new ImageWidget(model, parent), model, r);
 }
 
 QAction* FormBuilder::MenuItem(QMenuBar* menu, forms::Button& model) {

@@ -52,6 +52,10 @@ class FormBuilder {
   QtPlatform& platform() const { return platform_; }
 
  private:
+  // Puts a new widget in its place and binds it to its model.
+  template <typename Widget, typename Model>
+  Widget* Placed(Widget* widget, Model& model, QRect r);
+
   QtPlatform& platform_;
 };
 
