@@ -42,8 +42,8 @@ esac
 case "$action" in
   run)
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-      echo "No display is available, so the desktop program cannot open its windows."
-      echo "This is the report of one computation with the start values (trajekta-cli table):"
+      echo "Není k dispozici žádný displej, program proto nemůže otevřít svá okna."
+      echo "Výsledek výpočtu s výchozími hodnotami (trajekta-cli table):"
       exec build/cli/trajekta-cli table
     fi
     exec build/qt/trajekta
