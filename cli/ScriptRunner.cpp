@@ -197,18 +197,16 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
     words >> value;
     int n = 0;
     if (!ParseInt(value, n)) return Fail(lineNo, "pick takes an item number");
-    if (auto* group = dynamic_cast<forms::RadioGroup*>(control)) {
-      if (n < 0 || n >= static_cast<int>(group->Items().size()))
-        return Fail(lineNo, "no item " + value);
-      act([&] { group->Pick(n); });
-    } else if (auto* combo = dynamic_cast<forms::ComboBox*>(control)) {
-      if (n < 0 || n >= static_cast<int>(combo->Items().size()))
-        return Fail(lineNo, "no item " + value);
-      act([&] { combo->Pick(n); });
-    } else {
-      return Fail(lineNo, target + " has no items");
-    }
-    return 0;
+    // Radio groups and combo boxes both offer a list of items.
+    auto pick = [&](const std::vector<std::string>& items, auto& list) {
+      if (n < 0 || n >= static_cast<int>(items.size())) return Fail(lineNo, "no item " + value);
+      act([&] { list.Pick(n); });
+      return 0;
+    };
+    if (auto* group = dynamic_cast<forms::RadioGroup*>(control))
+      return pick(group->Items(), *group);
+    if (auto* combo = dynamic_cast<forms::ComboBox*>(control)) return pick(combo->Items(), *combo);
+    return Fail(lineNo, target + " has no items");
   }
   if (command == "click") {
     std::string arrow;

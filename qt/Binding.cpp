@@ -60,6 +60,8 @@ void ControlLink::Pull() {
 }
 
 void ControlLink::Act(const std::function<void()>& act) {
+  // A signal while the widget shows the model's state is an echo, not a person's act.
+  if (Updating()) return;
   platform_.RunAct(act);
   Pull();
 }
@@ -205,7 +207,6 @@ ControlLink* Bind(forms::Edit& model, QLineEdit* widget, QtPlatform& platform) {
     if (widget->text() != text) widget->setText(text);
   });
   QObject::connect(widget, &QLineEdit::textEdited, link, [link, &model](const QString& text) {
-    if (link->Updating()) return;
     link->Act([&] { model.SetText(text.toStdString()); });
   });
   return link;
@@ -220,10 +221,8 @@ ControlLink* Bind(forms::Label& model, QLabel* widget, QtPlatform& platform) {
 ControlLink* Bind(forms::Button& model, QPushButton* widget, QtPlatform& platform) {
   auto* link = new ControlLink(model, widget, platform,
                                [&model, widget] { widget->setText(Q(model.Caption())); });
-  QObject::connect(widget, &QPushButton::clicked, link, [link, &model] {
-    if (link->Updating()) return;
-    link->Act([&] { model.Click(); });
-  });
+  QObject::connect(widget, &QPushButton::clicked, link,
+                   [link, &model] { link->Act([&] { model.Click(); }); });
   return link;
 }
 
@@ -233,10 +232,8 @@ ControlLink* Bind(forms::Button& model, QAction* action, QtPlatform& platform) {
     action->setEnabled(model.Enabled());
     action->setVisible(model.Visible());
   });
-  QObject::connect(action, &QAction::triggered, link, [link, &model] {
-    if (link->Updating()) return;
-    link->Act([&] { model.Click(); });
-  });
+  QObject::connect(action, &QAction::triggered, link,
+                   [link, &model] { link->Act([&] { model.Click(); }); });
   return link;
 }
 
@@ -245,10 +242,8 @@ ControlLink* Bind(forms::CheckBox& model, QCheckBox* widget, QtPlatform& platfor
     widget->setText(Q(model.Caption()));
     widget->setChecked(model.Checked());
   });
-  QObject::connect(widget, &QCheckBox::clicked, link, [link, &model] {
-    if (link->Updating()) return;
-    link->Act([&] { model.Click(); });
-  });
+  QObject::connect(widget, &QCheckBox::clicked, link,
+                   [link, &model] { link->Act([&] { model.Click(); }); });
   return link;
 }
 
@@ -258,10 +253,8 @@ ControlLink* Bind(forms::RadioButton& model, QRadioButton* widget, QtPlatform& p
     widget->setText(Q(model.Caption()));
     widget->setChecked(model.Checked());
   });
-  QObject::connect(widget, &QRadioButton::clicked, link, [link, &model] {
-    if (link->Updating()) return;
-    link->Act([&] { model.Click(); });
-  });
+  QObject::connect(widget, &QRadioButton::clicked, link,
+                   [link, &model] { link->Act([&] { model.Click(); }); });
   return link;
 }
 
@@ -273,10 +266,7 @@ ControlLink* Bind(forms::RadioGroup& model, RadioGroupBox* widget, QtPlatform& p
       widget->Buttons()[i]->setChecked(static_cast<int>(i) == model.ItemIndex());
     }
   });
-  widget->onPick = [link, &model](int index) {
-    if (link->Updating()) return;
-    link->Act([&] { model.Pick(index); });
-  };
+  widget->onPick = [link, &model](int index) { link->Act([&] { model.Pick(index); }); };
   return link;
 }
 
@@ -293,10 +283,8 @@ ControlLink* Bind(forms::ComboBox& model, TextComboBox* widget, QtPlatform& plat
     widget->setCurrentIndex(model.ItemIndex() < widget->count() ? model.ItemIndex() : -1);
     widget->SetDisplayText(Q(model.Text()));
   });
-  QObject::connect(widget, &QComboBox::activated, link, [link, &model](int index) {
-    if (link->Updating()) return;
-    link->Act([&] { model.Pick(index); });
-  });
+  QObject::connect(widget, &QComboBox::activated, link,
+                   [link, &model](int index) { link->Act([&] { model.Pick(index); }); });
   return link;
 }
 
@@ -331,10 +319,7 @@ ControlLink* Bind(forms::UpDown& model, UpDownWidget* widget, QtPlatform& platfo
   auto* link = new ControlLink(model, widget, platform, nullptr);
   for (bool up : {true, false}) {
     QObject::connect(up ? widget->Up() : widget->Down(), &QToolButton::clicked, link,
-                     [link, &model, up] {
-                       if (link->Updating()) return;
-                       link->Act([&] { model.Click(up); });
-                     });
+                     [link, &model, up] { link->Act([&] { model.Click(up); }); });
   }
   return link;
 }
@@ -346,10 +331,8 @@ ControlLink* Bind(forms::ScrollBar& model, QScrollBar* widget, QtPlatform& platf
     widget->setRange(model.Min(), model.Max());
     widget->setValue(model.Position());
   });
-  QObject::connect(widget, &QScrollBar::valueChanged, link, [link, &model](int value) {
-    if (link->Updating()) return;
-    link->Act([&] { model.Scroll(value); });
-  });
+  QObject::connect(widget, &QScrollBar::valueChanged, link,
+                   [link, &model](int value) { link->Act([&] { model.Scroll(value); }); });
   return link;
 }
 

@@ -30,8 +30,8 @@ class ControlLink : public QObject {
 
   // Shows the model's whole state.
   void Pull();
-  // A person's act on the model; afterwards the widget shows what the model made of it,
-  // since a handler may refuse the act.
+  // A person's act on the model (ignored while the widget is being updated from the model);
+  // afterwards the widget shows what the model made of it, since a handler may refuse it.
   void Act(const std::function<void()>& act);
   bool Updating() const { return updating_ > 0; }
 

@@ -28,40 +28,19 @@ void Tvstup::RefreshTrajectoryGraph() {
   const TTrajectory& tr = comp_->trajectory;
   const int n = tr.stepCount;
   const int item = std::clamp(RadioGroup1.ItemIndex(), 0, 9);
-  const double* ordinate = nullptr;
-  switch (item) {
-    case 0:
-      ordinate = tr.yCm.data();
-      break;
-    case 1:
-    case 2:
-      for (int k = 0; k <= n; ++k) {
-        const double v2 = tr.vxMps[k] * tr.vxMps[k] + tr.vyMps[k] * tr.vyMps[k];
-        scratch_[k] = item == 1 ? std::sqrt(v2) : v2 * 0.5 * comp_->in.massKg;
-      }
-      ordinate = scratch_.data();
-      break;
-    case 3:
-      ordinate = tr.vxMps.data();
-      break;
-    case 4:
-      ordinate = tr.vyMps.data();
-      break;
-    case 5:
-      ordinate = tr.zCm.data();
-      break;
-    case 6:
-      ordinate = tr.crossWindMps.data();
-      break;
-    case 7:
-      ordinate = tr.pathAngleDeg.data();
-      break;
-    case 8:
-      ordinate = tr.energyDensityJcm2.data();
-      break;
-    case 9:
-      ordinate = tr.dragCoeff.data();
-      break;
+  // Items 1 and 2 (speed, energy) are computed; the others are stored arrays.
+  const std::vector<double>* stored[] = {&tr.yCm,          nullptr,          nullptr,
+                                         &tr.vxMps,        &tr.vyMps,        &tr.zCm,
+                                         &tr.crossWindMps, &tr.pathAngleDeg, &tr.energyDensityJcm2,
+                                         &tr.dragCoeff};
+  const double* ordinate = scratch_.data();
+  if (stored[item]) {
+    ordinate = stored[item]->data();
+  } else {
+    for (int k = 0; k <= n; ++k) {
+      const double v2 = tr.vxMps[k] * tr.vxMps[k] + tr.vyMps[k] * tr.vyMps[k];
+      scratch_[k] = item == 1 ? std::sqrt(v2) : v2 * 0.5 * comp_->in.massKg;
+    }
   }
   const double* abscissa = RadioGroup2.ItemIndex() == 0 ? tr.timeS.data() : tr.xM.data();
   graph_.SetXUnit(RadioGroup2.ItemIndex() == 0 ? "s" : "m");
