@@ -328,11 +328,12 @@ TEST(SightLine, EndsOnSightLineAtEndOfTrajectory) {
   EXPECT_EQ(line.y[1], 0);
 }
 
-TEST(SightLine, WithSightLineRiseEndsAtZeroDistance) {
+TEST(SightLine, WithSightLineRiseEndsAtInclineTarget) {
   Session s;
   Tvstup& w = s.w();
   Compute(s);
   w.computation().sightLineRiseM = 0.3;
+  w.computation().inclineDistanceM = 70;
   w.CheckBox1.Click();
   EXPECT_FALSE(w.graph().Slot(kSightSlot).visible);
   EXPECT_FALSE(w.Image1.Visible());
@@ -342,7 +343,7 @@ TEST(SightLine, WithSightLineRiseEndsAtZeroDistance) {
   ASSERT_EQ(line.Count(), 2);
   EXPECT_EQ(line.x[0], 0);
   EXPECT_EQ(line.y[0], 0);
-  EXPECT_EQ(line.x[1], 100);
+  EXPECT_EQ(line.x[1], 70);
   EXPECT_DOUBLE_EQ(line.y[1], 30);
 }
 

@@ -284,6 +284,10 @@ void Tvstup::WireHandlers() {
   Button6.OnClick = [this] { Button6Click(); };
   Button9.OnClick = [this] { Button9Click(); };
   N6.OnClick = [this] { N6Click(); };
+  Button10.OnClick = [this] { Button10Click(); };
+  Button11.OnClick = [this] { Button11Click(); };
+  Button12.OnClick = [this] { Button12Click(); };
+  Button14.OnClick = [this] { Button14Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };

@@ -143,6 +143,11 @@ class Tvstup : public forms::Window {
   void Button3Click();
   void Button4Click();
   void Button13Click();
+  // Special solvers
+  void Button10Click();
+  void Button11Click();
+  void Button12Click();
+  void Button14Click();
   // Trajectory graph
   void RadioGroup1Click();
   void RadioGroup2Click();
@@ -182,6 +187,8 @@ class Tvstup : public forms::Window {
   void SetBandFieldsEnabled();
   int GraphSamplingStep() const;
   void StoreClone(int slot);
+  void StartCoefficientSearch();
+  void FinishCoefficientSearch(const double* launchAngleDeg);
 
   Application& app_;
   std::unique_ptr<Computation> comp_;

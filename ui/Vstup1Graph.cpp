@@ -70,7 +70,7 @@ void Tvstup::CheckBox1Click() {
   const double xEnd = tr.xM[tr.stepCount];
   double x1 = xEnd, y1 = 0;
   if (comp_->sightLineRiseM != 0) {
-    x1 = comp_->in.zeroDistanceM;
+    x1 = comp_->inclineDistanceM;
     y1 = comp_->sightLineRiseM * 100;
   }
   if (RadioGroup3.ItemIndex() == 2) y1 = Number(Edit63) * 100 * xEnd / comp_->in.zeroDistanceM;
