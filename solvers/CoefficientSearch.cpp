@@ -99,7 +99,10 @@ CoefficientSearchResult CoefficientFromDrop(Computation& c, double distance1M, d
     const double e1 = Miss(height1M, P.h1), e2 = Miss(height2M, P.h2);
     if (std::fabs(e1) < 0.002 && std::fabs(e2) < 0.002) break;
 
+    // A zero angle, or a height that does not move, leaves the Newton step undefined: the
+    // search then keeps the estimate of this iteration rather than carry a NaN into a run.
     const double theta0 = in.launchAngleDeg;
+    if (theta0 == 0) break;
     in.launchAngleDeg = theta0 * 1.1;
     const Heights pa = heights();
     const double a1 = Sensitivity(pa.h1, P.h1, in.launchAngleDeg - theta0, theta0);
@@ -113,11 +116,12 @@ CoefficientSearchResult CoefficientFromDrop(Computation& c, double distance1M, d
     const double c2 = Sensitivity(pc.h2, P.h2, in.ballisticCoefficient - b0, b0);
     in.ballisticCoefficient = b0;
 
+    if (a2 == 0) break;
     const double m = a1 / a2;
-    const double dB = (e1 - m * e2) / (c1 - m * c2);
+    const double denominator = c1 - m * c2;
+    if (denominator == 0) break;
+    const double dB = (e1 - m * e2) / denominator;
     const double dA = (e2 - c2 * dB) / a2;
-    // A zero angle or a height that does not move leaves the step undefined: keep the
-    // estimate of this iteration rather than carry a NaN into the next run.
     if (!std::isfinite(dA) || !std::isfinite(dB)) break;
     in.launchAngleDeg = theta0 * (1 + dA);
     double bc = b0 * (1 + dB);

@@ -1,0 +1,150 @@
+// The searches of the special solvers on the start values, with floating-point traps on.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/Abort.h"
+#include "engine_support.h"
+#include "solvers/CoefficientSearch.h"
+#include "solvers/Incline.h"
+#include "solvers/OptimalZero.h"
+
+namespace {
+
+class SolversTest : public enginetest::FloatingPointTraps {
+ protected:
+  void SetUp() override {
+    FloatingPointTraps::SetUp();
+    c_ = enginetest::StartComputation();
+  }
+  std::string AbortText(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const ActionAborted& e) {
+      return e.Text();
+    }
+    return "";
+  }
+  double PeakAt(double angleDeg) {
+    c_->in.launchAngleDeg = angleDeg;
+    c_->results.maxOrdinateM = -200;
+    IntegrateTrajectory(*c_, TIntegrationMode::MaxOrdinate);
+    return c_->results.maxOrdinateM;
+  }
+  std::unique_ptr<Computation> c_;
+};
+
+TEST_F(SolversTest, OptimalZeroPeaksAtTheTargetRise) {
+  const double rise = 4 * 0.99 * 0.01;
+  const OptimalZeroResult r = SolveOptimalZero(*c_, rise);
+  EXPECT_LE(r.runs, 13);
+  EXPECT_NEAR(PeakAt(r.launchAngleDeg) / rise, 1, 0.005);
+  EXPECT_GT(r.landingXM, 150);
+  EXPECT_LT(r.landingXM, 180);
+}
+
+TEST_F(SolversTest, OptimalZeroStopsAfterOneRunWhenTheStartAngleFits) {
+  const double peak = PeakAt(0.1);
+  const OptimalZeroResult r = SolveOptimalZero(*c_, peak);
+  EXPECT_EQ(r.runs, 1);
+  EXPECT_EQ(r.launchAngleDeg, 0.1);
+}
+
+TEST_F(SolversTest, OptimalZeroRefusesAngleOf45Degrees) {
+  EXPECT_EQ(AbortText([&] { SolveOptimalZero(*c_, 5000); }), "Překročen úhel 45 stupňů");
+}
+
+TEST_F(SolversTest, InclineTargetAndAngleLimits) {
+  const InclineTarget t = InclineTargetFromSlant(100, 45);
+  EXPECT_NEAR(t.distanceM, 70.71, 0.01);
+  EXPECT_NEAR(t.riseM, 70.71, 0.01);
+  EXPECT_NEAR(SiteAngleDeg(t), 45, 1e-4);
+  EXPECT_NO_THROW(InclineTargetFromSlant(100, -89));
+  EXPECT_NO_THROW(InclineTargetFromSlant(100, 89));
+  EXPECT_EQ(AbortText([] { InclineTargetFromSlant(100, -89.1); }), "Úhel menší než -89 stupňů.");
+  EXPECT_EQ(AbortText([] { InclineTargetFromSlant(100, 89.1); }), "Úhel větší než 89 stupňů.");
+  EXPECT_EQ(AbortText([&] { SolveIncline(*c_, {0, 10}); }), "Vzdálenost menší nebo rovna  0 m.");
+  c_->in.launchAngleDeg = 1;
+  EXPECT_EQ(AbortText([&] { SolveIncline(*c_, {1, 57.3}); }), "Úhel větší než 89 stupňů.");
+}
+
+// Table labels and heights for the default slant target, a level and a downhill one.
+TEST_F(SolversTest, InclineTableRowsAndState) {
+  struct Case {
+    InclineTarget target;
+    bool slant;
+    std::vector<int> labels;
+  };
+  const Case cases[] = {{InclineTargetFromSlant(100, 45), true, {0, 25, 50, 75, 100}},
+                        {{100, 0}, false, {0, 25, 50, 75, 100}},
+                        {InclineTargetFromSlant(60, -30), true, {0, 25, 50, 60}}};
+  for (const Case& k : cases) {
+    c_ = enginetest::StartComputation();
+    SolveLaunchAngle(*c_);
+    const double levelAngle = c_->in.launchAngleDeg;
+    SolveIncline(*c_, k.target);
+    EXPECT_NEAR(c_->in.launchAngleDeg - levelAngle, SiteAngleDeg(k.target), 1e-12);
+    EXPECT_EQ(c_->sightLineRiseM, k.target.riseM);
+    EXPECT_EQ(c_->inclineDistanceM, k.target.distanceM);
+    const auto lines = InclineReport(*c_, k.target, k.slant, "");
+    EXPECT_EQ(lines[3].substr(0, 6), k.slant ? " Š.V." : "  X [m");
+    std::vector<int> labels;
+    for (size_t i = 5; i + 1 < lines.size(); ++i) labels.push_back(std::stoi(lines[i]));
+    // The table ends at the first point at or beyond the target.
+    ASSERT_EQ(labels.size(), k.labels.size()) << lines[3];
+    EXPECT_NEAR(labels.back(), k.labels.back(), 1);
+    labels.back() = k.labels.back();
+    EXPECT_EQ(labels, k.labels);
+    // Near the zero the trajectory crosses the inclined line of sight within a few cm.
+    EXPECT_LT(std::fabs(std::stod(lines[6].substr(4, 13))), 5) << lines[6];
+  }
+}
+
+TEST_F(SolversTest, VelocitySearchFindsTheCoefficientOfAMeasuredSpeed) {
+  c_->in.zeroDistanceM = 300;
+  c_->in.launchAngleDeg = MeasurementLaunchAngleDeg(300);
+  c_->in.ballisticCoefficient = 0.3;
+  IntegrateTrajectory(*c_, TIntegrationMode::VelocityAtDistance);
+  const double measured = c_->results.speedAtDistance;
+  c_->in.ballisticCoefficient = 0.462;
+  const CoefficientSearchResult r = CoefficientFromVelocity(*c_, measured);
+  EXPECT_NEAR(r.ballisticCoefficient, 0.3, 0.003);
+  EXPECT_LT(r.iterations, 21);
+}
+
+TEST_F(SolversTest, SpeedEqualToTheMuzzleVelocityRunsAll21Iterations) {
+  c_->in.zeroDistanceM = 300;
+  const CoefficientSearchResult r = CoefficientFromVelocity(*c_, c_->in.muzzleVelocity);
+  EXPECT_EQ(r.iterations, 21);
+  EXPECT_EQ(r.runs, 42);
+  EXPECT_EQ(r.ballisticCoefficient, 10);
+}
+
+TEST_F(SolversTest, DropSearchRecoversAngleAndCoefficient) {
+  c_->in.launchAngleDeg = 0.2;
+  c_->in.ballisticCoefficient = 0.3;
+  c_->results.dropDistance1M = 100;
+  c_->results.dropDistance2M = 300;
+  IntegrateTrajectory(*c_, TIntegrationMode::DropAtTwoDistances);
+  const double h1 = c_->results.dropAtDistance1M, h2 = c_->results.dropAtDistance2M;
+  c_->in.ballisticCoefficient = 0.462;
+  const CoefficientSearchResult r = CoefficientFromDrop(*c_, 100, h1, 300, h2);
+  EXPECT_NEAR(r.ballisticCoefficient, 0.3, 0.01);
+  EXPECT_NEAR(r.launchAngleDeg, 0.2, 0.002);
+  EXPECT_LT(r.iterations, 21);
+}
+
+TEST_F(SolversTest, DropSearchEndsWithinItsRuns) {
+  // A measured height of 0 is never met relatively; the last iteration computes a height of
+  // exactly 0 there, which is met in metres. Aiming far above the muzzle line at 1000 m
+  // needs a coefficient no projectile has.
+  const CoefficientSearchResult zero = CoefficientFromDrop(*c_, 100, 0.39, 300, 0);
+  EXPECT_EQ(zero.iterations, 21);
+  EXPECT_LE(zero.runs, 63);
+  EXPECT_TRUE(std::isfinite(zero.ballisticCoefficient) && std::isfinite(zero.launchAngleDeg));
+  c_ = enginetest::StartComputation();
+  EXPECT_EQ(AbortText([&] { CoefficientFromDrop(*c_, 100, 0.39, 1000, 5); }),
+            "Balistický koeficient větší než 20");
+}
+
+}  // namespace
