@@ -45,7 +45,6 @@ void SolveIncline(Computation& c, const InclineTarget& target, const Integration
   CheckAngle(c.in.launchAngleDeg);
   c.in.limitXM = target.distanceM;
   c.in.limitYM = kDisabledLimitM;
-  c.trajectory.Clear(true);
   IntegrateTrajectory(c, TIntegrationMode::Full, hooks);
   c.sightLineRiseM = target.riseM;
   c.inclineDistanceM = target.distanceM;
