@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion("PsiToMpa", "Edit16", "1", "BitBtn16", "Edit15", "0,01"),
         Conversion("MpaToBar", "Edit17", "1", "BitBtn17", "Edit18", "10"),
         Conversion("BarToMpa", "Edit18", "1", "BitBtn18", "Edit17", "0,1"),
-        Conversion("NegativeTieGoesUp", "Edit17", "-0,012345", "BitBtn17", "Edit18", "-0,12"),
+        Conversion("NegativeTieGoesUp", "Edit17", "-0,0125", "BitBtn17", "Edit18", "-0,12"),
         CalcCase{"NotANumberKeepsTarget",
                  "Tprevody",
                  {{"Edit9", "abc"}},
