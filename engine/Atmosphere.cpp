@@ -79,3 +79,21 @@ TAirState SiteAir::Near(double heightM) const {
   }
   return {center_.temperatureK * (1 - u), center_.density * d, center_.speedScale * s};
 }
+
+TIcaoAir IcaoAirAtAltitude(double temperatureC, double pressureHpa, double measuredAtM,
+                           double wantedAtM) {
+  const double t0 = temperatureC + 273.15;
+  const double seaT = t0 + kTemperatureGradient * measuredAtM;
+  const double seaP = pressureHpa / std::pow(t0 / seaT, kAltitudeExponent);
+  auto pressureAt = [&](double heightM) {
+    return seaP * std::pow(IcaoTemperature(seaT, heightM, false) / seaT, kDensityExponent);
+  };
+  const double t1 = IcaoTemperature(seaT, wantedAtM, false);
+  double p1 = pressureAt(wantedAtM);
+  if (wantedAtM > kTropopauseM) {
+    const double t11 = IcaoTemperature(seaT, kTropopauseM, false);
+    p1 = pressureAt(kTropopauseM) *
+         std::exp(-kGravityOverGasConstant * (wantedAtM - kTropopauseM) / t11);
+  }
+  return {t1, p1, 100 * p1 / (kGasConstant * t1), std::sqrt(kGammaGasConstant * t1)};
+}

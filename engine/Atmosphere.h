@@ -45,3 +45,16 @@ class SiteAir {
   double centerY_ = 0, centerUPerM_ = 0;
   TAirState center_{};
 };
+
+// Air at one altitude from the temperature and pressure measured at another (the ICAO
+// calculator). Above the tropopause the temperature stays constant and the pressure falls
+// exponentially, as in the standard atmosphere's isothermal layer.
+struct TIcaoAir {
+  double temperatureK;
+  double pressureHpa;
+  double density;  // kg/m3
+  double speedOfSoundMps;
+};
+inline constexpr double kGravityOverGasConstant = 0.0341632;  // 9.80665 / 287.053, K/m
+TIcaoAir IcaoAirAtAltitude(double temperatureC, double pressureHpa, double measuredAtM,
+                           double wantedAtM);

@@ -1,13 +1,25 @@
 #include "qt/DesktopViews.h"
 
+#include "qt/EnergieView.h"
+#include "qt/NmvView.h"
 #include "qt/OprogramuView.h"
+#include "qt/PrevodyView.h"
+#include "qt/TeplotaprachuView.h"
 #include "qt/VstupView.h"
 #include "qt/ZakladniView.h"
 #include "ui/Application.h"
+#include "ui/Energie1.h"
+#include "ui/Nmv1.h"
+#include "ui/Prevody1.h"
+#include "ui/Teplotaprachu1.h"
 
 DesktopViews::DesktopViews(QtPlatform& platform, Application& app)
     : start_(std::make_unique<ZakladniView>(app.zakladni(), platform)),
       calculation_(std::make_unique<VstupView>(app.vstup(), platform)),
-      about_(std::make_unique<OprogramuView>(app.oprogramu(), platform)) {}
+      about_(std::make_unique<OprogramuView>(app.oprogramu(), platform)),
+      conversions_(std::make_unique<PrevodyView>(app.prevody(), platform)),
+      atmosphere_(std::make_unique<NmvView>(app.nmv(), platform)),
+      velocityCorrections_(std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform)),
+      energy_(std::make_unique<EnergieView>(app.energie(), platform)) {}
 
 DesktopViews::~DesktopViews() = default;

@@ -2,8 +2,12 @@
 #include <memory>
 
 class Application;
+class EnergieView;
+class NmvView;
 class OprogramuView;
+class PrevodyView;
 class QtPlatform;
+class TeplotaprachuView;
 class VstupView;
 class ZakladniView;
 
@@ -16,9 +20,17 @@ class DesktopViews {
   ZakladniView& start() { return *start_; }
   VstupView& calculation() { return *calculation_; }
   OprogramuView& about() { return *about_; }
+  PrevodyView& conversions() { return *conversions_; }
+  NmvView& atmosphere() { return *atmosphere_; }
+  TeplotaprachuView& velocityCorrections() { return *velocityCorrections_; }
+  EnergieView& energy() { return *energy_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
   std::unique_ptr<VstupView> calculation_;
   std::unique_ptr<OprogramuView> about_;
+  std::unique_ptr<PrevodyView> conversions_;
+  std::unique_ptr<NmvView> atmosphere_;
+  std::unique_ptr<TeplotaprachuView> velocityCorrections_;
+  std::unique_ptr<EnergieView> energy_;
 };

@@ -127,3 +127,13 @@ QLineEdit* FormBuilder::Row(QWidget* parent, const QString& caption, forms::Edit
   if (!unit.isEmpty()) Text(parent, unit, editX + w + 4, y + 4);
   return edit;
 }
+
+QLabel* FormBuilder::Readout(QWidget* parent, const QString& caption, forms::Label& model,
+                             int captionX, int valueX, int y, int w, const QString& unit) {
+  if (!caption.isEmpty()) Text(parent, caption, captionX, y + 4);
+  QLabel* label = Label(parent, model, QRect(valueX, y, w, kEditHeight));
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (!unit.isEmpty()) Text(parent, unit, valueX + w + 4, y + 4);
+  return label;
+}

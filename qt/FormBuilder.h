@@ -48,6 +48,9 @@ class FormBuilder {
   // A caption, a field and a unit on one row; the caption and unit sit level with the text.
   QLineEdit* Row(QWidget* parent, const QString& caption, forms::Edit& model, int captionX,
                  int editX, int y, int w, const QString& unit = {});
+  // The same row for a computed value: framed and right-aligned like a read-only field.
+  QLabel* Readout(QWidget* parent, const QString& caption, forms::Label& model, int captionX,
+                  int valueX, int y, int w, const QString& unit = {});
 
   QtPlatform& platform() const { return platform_; }
 

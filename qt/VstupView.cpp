@@ -31,8 +31,12 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
     : FormView(w, platform, QSize(kClientWidth, kClientHeight), FormBorder::SingleMaximisable),
       w_(w) {
   FormBuilder b(platform);
-  // Only the About window exists so far; the other items come with their windows.
-  b.MenuItem(AddMenuBar(), w.N6);
+  QMenuBar* menu = AddMenuBar();
+  b.MenuItem(menu, w.N1);
+  b.MenuItem(menu, w.N3);
+  b.MenuItem(menu, w.N4);
+  b.MenuItem(menu, w.N5);
+  b.MenuItem(menu, w.N6);
 
   QWidget* c = client();
   pages_ = new ButtonPages(c);

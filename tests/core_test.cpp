@@ -43,6 +43,15 @@ TEST(RoundToTest, ResultNearZeroHasNoNegativeSign) {
   EXPECT_FALSE(std::signbit(RoundTo(-0.00001, 2)));
 }
 
+// The unit conversions round ties toward +infinity, unlike RoundTo.
+TEST(RoundHalfUpTest, TiesGoUp) {
+  EXPECT_DOUBLE_EQ(RoundHalfUp(-1.2345, 3), -1.234);
+  EXPECT_DOUBLE_EQ(RoundHalfUp(-1.23456, 3), -1.235);
+  EXPECT_DOUBLE_EQ(RoundHalfUp(2.5, 0), 3);
+  EXPECT_DOUBLE_EQ(RoundHalfUp(-2.5, 0), -2);
+  EXPECT_DOUBLE_EQ(RoundHalfUp(39.370078740157477, 3), 39.37);
+}
+
 TEST(LinearInterpTest, InterpolatesAndExtrapolates) {
   EXPECT_DOUBLE_EQ(LinearInterp(1.5, 1, 2, 10, 20), 15);
   EXPECT_DOUBLE_EQ(LinearInterp(3, 1, 2, 10, 20), 30);

@@ -33,7 +33,9 @@
 #include "qt/VstupView.h"
 #include "qt/ZakladniView.h"
 #include "ui/Application.h"
+#include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
+#include "ui/Prevody1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
 
@@ -579,3 +581,35 @@ TEST_F(QtViewTest, AboutOpenedTwiceIsOneWindow) {
 }
 
 }  // namespace
+
+// Each calculator of the menu opens without blocking the calculation window, and takes input.
+TEST_F(QtViewTest, MenuOpensTheCalculatorsWhichComputeWhatIsTyped) {
+  VstupView& view = OpenCalculation();
+  for (const char* item :
+       {"Převody jednotek", "Atmosféra ICAO", "Teplota prachu a délka hlavně", "Energie"}) {
+    QAction* action = nullptr;
+    for (QAction* a : view.findChildren<QAction*>()) {
+      if (a->text() == item) action = a;
+    }
+    ASSERT_NE(action, nullptr) << item;
+    action->trigger();
+  }
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  Tprevody& conversions = app_->prevody();
+  QPushButton* arrow = Widget<QPushButton>(conversions.BitBtn9);
+  ASSERT_TRUE(arrow->isVisible());
+  EXPECT_FALSE(arrow->icon().isNull());
+  Type(Widget<QLineEdit>(conversions.Edit9), "100");
+  Click(arrow);
+  EXPECT_EQ(Widget<QLineEdit>(conversions.Edit10)->text(), "39,37");
+
+  Tnmv& icao = app_->nmv();
+  Type(Widget<QLineEdit>(icao.Edit4), "20000,1");
+  Click(Widget<QPushButton>(icao.Button1));
+  ASSERT_EQ(TakeBoxes().size(), 1u);
+  EXPECT_EQ(Widget<QLabel>(icao.Label14)->text(), "0");
+  Type(Widget<QLineEdit>(icao.Edit4), "15000");
+  Click(Widget<QPushButton>(icao.Button1));
+  EXPECT_EQ(Widget<QLabel>(icao.Label14)->text(), "120,36");
+}

@@ -1,6 +1,10 @@
 #include "ui/Application.h"
 
+#include "ui/Energie1.h"
+#include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
+#include "ui/Prevody1.h"
+#include "ui/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
 
@@ -8,7 +12,12 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
   vstup_ = std::make_unique<Tvstup>(*this, platform);
   oprogramu_ = std::make_unique<Toprogramu>(platform);
-  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get()};
+  prevody_ = std::make_unique<Tprevody>(platform);
+  nmv_ = std::make_unique<Tnmv>(platform);
+  teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
+  energie_ = std::make_unique<Tenergie>(*vstup_, platform);
+  windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(), prevody_.get(),
+              nmv_.get(),      teplotaprachu_.get(), energie_.get()};
 }
 
 Application::~Application() {

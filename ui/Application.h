@@ -9,6 +9,10 @@
 class Tzakladni;
 class Tvstup;
 class Toprogramu;
+class Tprevody;
+class Tnmv;
+class Tteplotaprachu;
+class Tenergie;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -24,6 +28,10 @@ class Application {
   Tzakladni& zakladni() { return *zakladni_; }
   Tvstup& vstup() { return *vstup_; }
   Toprogramu& oprogramu() { return *oprogramu_; }
+  Tprevody& prevody() { return *prevody_; }
+  Tnmv& nmv() { return *nmv_; }
+  Tteplotaprachu& teplotaprachu() { return *teplotaprachu_; }
+  Tenergie& energie() { return *energie_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -39,6 +47,10 @@ class Application {
   std::unique_ptr<Tzakladni> zakladni_;
   std::unique_ptr<Tvstup> vstup_;
   std::unique_ptr<Toprogramu> oprogramu_;
+  std::unique_ptr<Tprevody> prevody_;
+  std::unique_ptr<Tnmv> nmv_;
+  std::unique_ptr<Tteplotaprachu> teplotaprachu_;
+  std::unique_ptr<Tenergie> energie_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

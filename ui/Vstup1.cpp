@@ -6,6 +6,10 @@
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
 #include "ui/Application.h"
+#include "ui/Energie1.h"
+#include "ui/Nmv1.h"
+#include "ui/Prevody1.h"
+#include "ui/Teplotaprachu1.h"
 
 namespace {
 
@@ -283,6 +287,10 @@ void Tvstup::WireHandlers() {
   BitBtn2.OnClick = [this] { BitBtn2Click(); };
   Button6.OnClick = [this] { Button6Click(); };
   Button9.OnClick = [this] { Button9Click(); };
+  N1.OnClick = [this] { N1Click(); };
+  N3.OnClick = [this] { N3Click(); };
+  N4.OnClick = [this] { N4Click(); };
+  N5.OnClick = [this] { N5Click(); };
   N6.OnClick = [this] { N6Click(); };
   Button10.OnClick = [this] { Button10Click(); };
   Button11.OnClick = [this] { Button11Click(); };
@@ -580,6 +588,22 @@ void Tvstup::CheckBox5Click() {
 
 void Tvstup::Button2Click() {
   Memo1.Clear();
+}
+
+void Tvstup::N1Click() {
+  platform().ShowWindow(app_.prevody(), false);
+}
+
+void Tvstup::N3Click() {
+  platform().ShowWindow(app_.nmv(), false);
+}
+
+void Tvstup::N4Click() {
+  platform().ShowWindow(app_.teplotaprachu(), false);
+}
+
+void Tvstup::N5Click() {
+  platform().ShowWindow(app_.energie(), false);
 }
 
 void Tvstup::N6Click() {

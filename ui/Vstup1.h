@@ -157,6 +157,10 @@ class Tvstup : public forms::Window {
   void BitBtn2Click();
   void Button6Click();
   void Button9Click();
+  void N1Click();
+  void N3Click();
+  void N4Click();
+  void N5Click();
   void N6Click();
 
   // ---- Engine steps that read the window
