@@ -2,6 +2,8 @@
 #include <memory>
 
 class Application;
+class GrafodporuView;
+class KoeficientyView;
 class OprogramuView;
 class QtPlatform;
 class VstupView;
@@ -16,9 +18,13 @@ class DesktopViews {
   ZakladniView& start() { return *start_; }
   VstupView& calculation() { return *calculation_; }
   OprogramuView& about() { return *about_; }
+  KoeficientyView& coefficients() { return *coefficients_; }
+  GrafodporuView& dragGraph() { return *dragGraph_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
   std::unique_ptr<VstupView> calculation_;
   std::unique_ptr<OprogramuView> about_;
+  std::unique_ptr<KoeficientyView> coefficients_;
+  std::unique_ptr<GrafodporuView> dragGraph_;
 };

@@ -32,6 +32,7 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
       w_(w) {
   FormBuilder b(platform);
   // Only the About window exists so far; the other items come with their windows.
+  b.MenuItem(AddMenuBar(), w.N2);
   b.MenuItem(AddMenuBar(), w.N6);
 
   QWidget* c = client();

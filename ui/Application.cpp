@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include "ui/Grafodporu1.h"
+#include "ui/Koeficienty1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
@@ -8,7 +10,10 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
   vstup_ = std::make_unique<Tvstup>(*this, platform);
   oprogramu_ = std::make_unique<Toprogramu>(platform);
-  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get()};
+  koeficienty_ = std::make_unique<Tkoeficienty>(*this, platform);
+  grafodporu_ = std::make_unique<Tgrafodporu>(*this, platform);
+  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get(), koeficienty_.get(),
+              grafodporu_.get()};
 }
 
 Application::~Application() {

@@ -9,6 +9,8 @@
 class Tzakladni;
 class Tvstup;
 class Toprogramu;
+class Tkoeficienty;
+class Tgrafodporu;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -24,6 +26,8 @@ class Application {
   Tzakladni& zakladni() { return *zakladni_; }
   Tvstup& vstup() { return *vstup_; }
   Toprogramu& oprogramu() { return *oprogramu_; }
+  Tkoeficienty& koeficienty() { return *koeficienty_; }
+  Tgrafodporu& grafodporu() { return *grafodporu_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -39,6 +43,8 @@ class Application {
   std::unique_ptr<Tzakladni> zakladni_;
   std::unique_ptr<Tvstup> vstup_;
   std::unique_ptr<Toprogramu> oprogramu_;
+  std::unique_ptr<Tkoeficienty> koeficienty_;
+  std::unique_ptr<Tgrafodporu> grafodporu_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -6,6 +6,8 @@
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
 #include "ui/Application.h"
+#include "ui/Grafodporu1.h"
+#include "ui/Koeficienty1.h"
 
 namespace {
 
@@ -284,6 +286,8 @@ void Tvstup::WireHandlers() {
   Button6.OnClick = [this] { Button6Click(); };
   Button9.OnClick = [this] { Button9Click(); };
   N6.OnClick = [this] { N6Click(); };
+  N2.OnClick = [this] { N2Click(); };
+  Button16.OnClick = [this] { Button16Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
@@ -580,4 +584,12 @@ void Tvstup::Button2Click() {
 
 void Tvstup::N6Click() {
   app_.ShowAbout();
+}
+
+void Tvstup::N2Click() {
+  platform().ShowWindow(app_.koeficienty(), false);
+}
+
+void Tvstup::Button16Click() {
+  platform().ShowWindow(app_.grafodporu(), false);
 }

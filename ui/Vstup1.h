@@ -153,6 +153,8 @@ class Tvstup : public forms::Window {
   void Button6Click();
   void Button9Click();
   void N6Click();
+  void N2Click();
+  void Button16Click();
 
   // ---- Engine steps that read the window
   void ReadShotInputs();
