@@ -1,6 +1,8 @@
 #include "qt/DesktopViews.h"
 
 #include "qt/EnergieView.h"
+#include "qt/GrafodporuView.h"
+#include "qt/KoeficientyView.h"
 #include "qt/NmvView.h"
 #include "qt/OprogramuView.h"
 #include "qt/PrevodyView.h"
@@ -21,5 +23,7 @@ DesktopViews::DesktopViews(QtPlatform& platform, Application& app)
       atmosphere_(std::make_unique<NmvView>(app.nmv(), platform)),
       velocityCorrections_(std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform)),
       energy_(std::make_unique<EnergieView>(app.energie(), platform)) {}
+coefficients_(std::make_unique<KoeficientyView>(app.koeficienty(), platform)),
+    dragGraph_(std::make_unique<GrafodporuView>(app.grafodporu(), platform)) {}
 
 DesktopViews::~DesktopViews() = default;

@@ -4,6 +4,8 @@
 class Application;
 class EnergieView;
 class NmvView;
+class GrafodporuView;
+class KoeficientyView;
 class OprogramuView;
 class PrevodyView;
 class QtPlatform;
@@ -24,6 +26,8 @@ class DesktopViews {
   NmvView& atmosphere() { return *atmosphere_; }
   TeplotaprachuView& velocityCorrections() { return *velocityCorrections_; }
   EnergieView& energy() { return *energy_; }
+  KoeficientyView& coefficients() { return *coefficients_; }
+  GrafodporuView& dragGraph() { return *dragGraph_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -33,4 +37,6 @@ class DesktopViews {
   std::unique_ptr<NmvView> atmosphere_;
   std::unique_ptr<TeplotaprachuView> velocityCorrections_;
   std::unique_ptr<EnergieView> energy_;
+  std::unique_ptr<KoeficientyView> coefficients_;
+  std::unique_ptr<GrafodporuView> dragGraph_;
 };

@@ -1,9 +1,11 @@
 #include "qt/FormView.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHideEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 #include "qt/QtPlatform.h"
 
@@ -100,6 +102,7 @@ void FormView::resizeEvent(QResizeEvent* event) {
 
 void FormView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  leftForOtherForm_ = false;
   window_.SetShown(true);
 }
 
@@ -114,8 +117,28 @@ void FormView::hideEvent(QHideEvent* event) {
 // A maximised window fills the screen; back in its normal state it has its own size again.
 void FormView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange) {
+    TrackActivation();
+    return;
+  }
   if (event->type() != QEvent::WindowStateChange || border_ != FormBorder::SingleMaximisable) {
     return;
   }
   FixSize(!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)));
+}
+
+// A window is activated again when a person comes back to it from another window of the
+// program; message boxes and file dialogs do not count, or a message shown by the handler
+// would run it once more when it closes.
+void FormView::TrackActivation() {
+  if (isActiveWindow()) {
+    if (!leftForOtherForm_) return;
+    leftForOtherForm_ = false;
+    platform_.RunAct([this] { window_.FormActivate(); });
+    return;
+  }
+  QTimer::singleShot(0, this, [this] {
+    auto* now = qobject_cast<FormView*>(QApplication::activeWindow());
+    if (now && now != this && isVisible()) leftForOtherForm_ = true;
+  });
 }

@@ -28,6 +28,8 @@ class FormView : public QWidget {
   QSize DesignClientSize() const { return designSize_; }
   // Centres the window on its screen the first time it is shown.
   void PlaceOnFirstShow();
+  // The platform runs the activation handler itself when it opens the window.
+  void ActivationHandled() { leftForOtherForm_ = false; }
 
  signals:
   void Closed();
@@ -47,6 +49,7 @@ class FormView : public QWidget {
  private:
   void FixSize(bool fixed);
   int MenuHeight() const;
+  void TrackActivation();
 
   forms::Window& window_;
   QtPlatform& platform_;
@@ -56,4 +59,6 @@ class FormView : public QWidget {
   FormBorder border_;
   bool placed_ = false;
   bool windowSystemKeepsSize_ = false;
+  // Another window of the program became active after this one; coming back activates it.
+  bool leftForOtherForm_ = false;
 };

@@ -106,6 +106,7 @@ void QtPlatform::ShowWindow(forms::Window& window, bool modal) {
   if (!view) return;
   if (view->isVisible()) {
     // A window opened again is only brought to the front.
+    view->ActivationHandled();
     view->raise();
     view->activateWindow();
     RunAct([&] { window.FormActivate(); });

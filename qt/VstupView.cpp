@@ -33,6 +33,7 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
   FormBuilder b(platform);
   QMenuBar* menu = AddMenuBar();
   b.MenuItem(menu, w.N1);
+  b.MenuItem(menu, w.N2);
   b.MenuItem(menu, w.N3);
   b.MenuItem(menu, w.N4);
   b.MenuItem(menu, w.N5);

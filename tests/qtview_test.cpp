@@ -28,11 +28,13 @@
 #include "qt/DesktopViews.h"
 #include "qt/FormBuilder.h"
 #include "qt/FormView.h"
+#include "qt/GrafodporuView.h"
 #include "qt/OprogramuView.h"
 #include "qt/QtPlatform.h"
 #include "qt/VstupView.h"
 #include "qt/ZakladniView.h"
 #include "ui/Application.h"
+#include "ui/Grafodporu1.h"
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Prevody1.h"
@@ -612,4 +614,46 @@ TEST_F(QtViewTest, MenuOpensTheCalculatorsWhichComputeWhatIsTyped) {
   Type(Widget<QLineEdit>(icao.Edit4), "15000");
   Click(Widget<QPushButton>(icao.Button1));
   EXPECT_EQ(Widget<QLabel>(icao.Label14)->text(), "120,36");
+}
+
+// ---- The drag function graph
+
+TEST_F(QtViewTest, DragGraphIsRecomputedWhenAPersonComesBackToIt) {
+  VstupView& calculation = OpenCalculation();
+  Tvstup& w = app_->vstup();
+  GrafodporuView& graph = views_->dragGraph();
+  const TCurveSlot& curve = app_->grafodporu().graph().Slot(0);
+  Click(Widget<QPushButton>(w.Button16));
+  QTRY_VERIFY(graph.isActiveWindow());
+  const double g1At400 = curve.y[200];
+
+  calculation.activateWindow();
+  QTRY_VERIFY(calculation.isActiveWindow());
+  w.ComboBox6.Pick(kDragG7);
+  graph.activateWindow();
+  QTRY_VERIFY(curve.y[200] != g1At400);
+  EXPECT_DOUBLE_EQ(curve.y[200], w.computation().in.formFactor * w.computation().dragGrid.cd[400]);
+
+  // A refused activation shows its message once: closing the box is no new activation.
+  calculation.activateWindow();
+  QTRY_VERIFY(calculation.isActiveWindow());
+  w.Edit1.SetText("0");
+  graph.activateWindow();
+  QTRY_COMPARE(boxes_.size(), 1u);
+  QTest::qWait(100);
+  EXPECT_EQ(TakeBoxes(), std::vector<std::string>{
+                             "Vnější trajekta: Balistický koeficient menší nebo roven nule."});
+}
+
+TEST_F(QtViewTest, MaximisedDragGraphFillsTheWindow) {
+  OpenCalculation();
+  GrafodporuView& view = views_->dragGraph();
+  Tgrafodporu& g = app_->grafodporu();
+  Click(Widget<QPushButton>(app_->vstup().Button16));
+  view.setWindowState(Qt::WindowMaximized);
+  QTRY_VERIFY(view.client()->width() > view.DesignClientSize().width());
+  EXPECT_EQ(view.Graph()->geometry().right(), view.client()->width() - 5);
+  EXPECT_EQ(g.Graf1.Width(), view.Graph()->width());
+  EXPECT_EQ(g.Graf1.Picture().Width(), view.Graph()->width());
+  EXPECT_EQ(g.Graf1.Picture().Height(), view.Graph()->height());
 }

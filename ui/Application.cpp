@@ -1,6 +1,8 @@
 #include "ui/Application.h"
 
 #include "ui/Energie1.h"
+#include "ui/Grafodporu1.h"
+#include "ui/Koeficienty1.h"
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Prevody1.h"
@@ -14,10 +16,15 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   oprogramu_ = std::make_unique<Toprogramu>(platform);
   prevody_ = std::make_unique<Tprevody>(platform);
   nmv_ = std::make_unique<Tnmv>(platform);
+  koeficienty_ = std::make_unique<Tkoeficienty>(*this, platform);
+  grafodporu_ = std::make_unique<Tgrafodporu>(*this, platform);
   teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
-  windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(), prevody_.get(),
-              nmv_.get(),      teplotaprachu_.get(), energie_.get()};
+  // The order of creation (and of the creation handlers) is the program's.
+  windows_ = {
+      zakladni_.get(),    vstup_.get(),      oprogramu_.get(),     prevody_.get(), nmv_.get(),
+      koeficienty_.get(), grafodporu_.get(), teplotaprachu_.get(), energie_.get(),
+  };
 }
 
 Application::~Application() {

@@ -13,6 +13,8 @@ class Tprevody;
 class Tnmv;
 class Tteplotaprachu;
 class Tenergie;
+class Tkoeficienty;
+class Tgrafodporu;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -32,6 +34,8 @@ class Application {
   Tnmv& nmv() { return *nmv_; }
   Tteplotaprachu& teplotaprachu() { return *teplotaprachu_; }
   Tenergie& energie() { return *energie_; }
+  Tkoeficienty& koeficienty() { return *koeficienty_; }
+  Tgrafodporu& grafodporu() { return *grafodporu_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -51,6 +55,8 @@ class Application {
   std::unique_ptr<Tnmv> nmv_;
   std::unique_ptr<Tteplotaprachu> teplotaprachu_;
   std::unique_ptr<Tenergie> energie_;
+  std::unique_ptr<Tkoeficienty> koeficienty_;
+  std::unique_ptr<Tgrafodporu> grafodporu_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -7,6 +7,8 @@
 #include "core/RoundTo.h"
 #include "ui/Application.h"
 #include "ui/Energie1.h"
+#include "ui/Grafodporu1.h"
+#include "ui/Koeficienty1.h"
 #include "ui/Nmv1.h"
 #include "ui/Prevody1.h"
 #include "ui/Teplotaprachu1.h"
@@ -296,6 +298,8 @@ void Tvstup::WireHandlers() {
   Button11.OnClick = [this] { Button11Click(); };
   Button12.OnClick = [this] { Button12Click(); };
   Button14.OnClick = [this] { Button14Click(); };
+  N2.OnClick = [this] { N2Click(); };
+  Button16.OnClick = [this] { Button16Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
@@ -608,4 +612,12 @@ void Tvstup::N5Click() {
 
 void Tvstup::N6Click() {
   app_.ShowAbout();
+}
+
+void Tvstup::N2Click() {
+  platform().ShowWindow(app_.koeficienty(), false);
+}
+
+void Tvstup::Button16Click() {
+  platform().ShowWindow(app_.grafodporu(), false);
 }

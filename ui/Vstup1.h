@@ -162,6 +162,8 @@ class Tvstup : public forms::Window {
   void N4Click();
   void N5Click();
   void N6Click();
+  void N2Click();
+  void Button16Click();
 
   // ---- Engine steps that read the window
   void ReadShotInputs();
