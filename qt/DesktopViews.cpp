@@ -15,15 +15,16 @@
 #include "ui/Prevody1.h"
 #include "ui/Teplotaprachu1.h"
 
-DesktopViews::DesktopViews(QtPlatform& platform, Application& app)
-    : start_(std::make_unique<ZakladniView>(app.zakladni(), platform)),
-      calculation_(std::make_unique<VstupView>(app.vstup(), platform)),
-      about_(std::make_unique<OprogramuView>(app.oprogramu(), platform)),
-      conversions_(std::make_unique<PrevodyView>(app.prevody(), platform)),
-      atmosphere_(std::make_unique<NmvView>(app.nmv(), platform)),
-      velocityCorrections_(std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform)),
-      energy_(std::make_unique<EnergieView>(app.energie(), platform)) {}
-coefficients_(std::make_unique<KoeficientyView>(app.koeficienty(), platform)),
-    dragGraph_(std::make_unique<GrafodporuView>(app.grafodporu(), platform)) {}
+DesktopViews::DesktopViews(QtPlatform& platform, Application& app) {
+  start_ = std::make_unique<ZakladniView>(app.zakladni(), platform);
+  calculation_ = std::make_unique<VstupView>(app.vstup(), platform);
+  about_ = std::make_unique<OprogramuView>(app.oprogramu(), platform);
+  conversions_ = std::make_unique<PrevodyView>(app.prevody(), platform);
+  atmosphere_ = std::make_unique<NmvView>(app.nmv(), platform);
+  coefficients_ = std::make_unique<KoeficientyView>(app.koeficienty(), platform);
+  dragGraph_ = std::make_unique<GrafodporuView>(app.grafodporu(), platform);
+  velocityCorrections_ = std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform);
+  energy_ = std::make_unique<EnergieView>(app.energie(), platform);
+}
 
 DesktopViews::~DesktopViews() = default;
