@@ -10,9 +10,10 @@ Toprogramu::Toprogramu(forms::Platform& platform)
   RegisterAll(Label1, Label2, Label3, Label4, Label5, Label6, Image1, Icon, Memo1, Memo2);
   Label1.SetCaption("Vnější trajekta 2.6");
   Label2.SetCaption("Verze:    2.6");
-  Label3.SetCaption("Výpočet vnější balistiky střel");
+  // Each line stands on its own: the release date comes between them.
+  Label3.SetCaption("Vnější balistika střel");
   Label4.SetCaption("Vydání:  1. 9. 2018");
-  Label5.SetCaption("ručních palných zbraní");
+  Label5.SetCaption("Pro ruční palné zbraně");
   Label6.SetCaption("Jednotky SI, úhly ve stupních");
   // One sentence a line: the memo wraps long lines itself, so none is broken by another.
   const std::string separator =

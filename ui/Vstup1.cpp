@@ -348,6 +348,7 @@ void Tvstup::RadioGroup3Click() {
   Label3.SetVisible(false);
   Label4.SetVisible(false);
   Edit19.SetOffsetX(0);
+  Label4.SetOffsetX(0);
   switch (RadioGroup3.ItemIndex()) {
     case 0:
       Edit6.SetVisible(true);
@@ -365,6 +366,7 @@ void Tvstup::RadioGroup3Click() {
       Label3.SetCaption("Záměrná X,Y:");
       Label4.SetCaption("m");
       Edit19.SetOffsetX(-24);
+      Label4.SetOffsetX(18);  // past the height field, which is wide enough for "-0,125"
       Edit19.SetVisible(true);
       Edit19.SetEnabled(true);
       Edit63.SetVisible(true);
