@@ -11,7 +11,7 @@ void SplitterBar::mousePressEvent(QMouseEvent* event) {
   if (onPress) onPress();
 }
 
+// Without mouse tracking a move arrives only while a button is held.
 void SplitterBar::mouseMoveEvent(QMouseEvent* event) {
-  if (!(event->buttons() & Qt::LeftButton)) return;
   if (onDrag) onDrag(static_cast<int>(event->globalPosition().x()) - startX_);
 }
