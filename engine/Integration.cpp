@@ -139,6 +139,14 @@ double StationCrossWind(const TShotInputs& in, double x) {
 
 }  // namespace
 
+TAccelerationResult AccelerationAt(const Computation& c, const double state[6], double spin) {
+  Forces f(c, c.in.crossWind);
+  f.StartStep(state[4]);
+  double k[6];
+  f.Eval(state, spin, 1.0, k);
+  return {k[0], k[1], k[2], f.lastCd, f.lastSpin};
+}
+
 int AutoStepPosition(double launchAngleDeg) {
   if (launchAngleDeg <= 0.07) return 8;
   if (launchAngleDeg <= 0.15) return 15;

@@ -21,6 +21,10 @@ struct TAccelerationResult {
   double spin;
 };
 
+// The velocity derivative at one state (vx, vy, vz, x, y, z) with the given spin rate and the
+// constant crosswind of the inputs, exactly as a step of the integration evaluates it.
+TAccelerationResult AccelerationAt(const Computation& c, const double state[6], double spin);
+
 // Integrates one trajectory from the current inputs with classical RK4. Aborts the user
 // action (ActionAborted) when the step limit is reached.
 void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const IntegrationHooks& hooks = {});

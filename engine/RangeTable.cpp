@@ -67,7 +67,7 @@ std::vector<std::string> RangeTableRows(const TTrajectory& tr, const TShotInputs
     // No distance the table could print: rows would divide by (almost) zero.
     rows.push_back(in.launchAngleDeg >= 89.9
                        ? "  Střela letí svisle vzhůru, tabulka nemá další řádky."
-                       : "  Dráha střely je kratší než 0,5 m, tabulka nemá další řádky.");
+                       : "  Dráha střely je kratší než 0.5 m, tabulka nemá další řádky.");
     return rows;
   }
   const double step = in.tableStepM, zero = in.zeroDistanceM;

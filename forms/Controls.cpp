@@ -67,17 +67,20 @@ void RadioGroup::SetItems(std::vector<std::string> items) {
 
 void RadioGroup::SetItemIndex(int index) {
   if (index_ == index) return;
+  previous_ = index_;
   index_ = index;
   Changed();
   if (OnClick) OnClick();
 }
 
 void RadioGroup::Pick(int index) {
-  if (index_ != index) {
-    index_ = index;
-    Changed();
-  }
-  if (OnClick) OnClick();
+  SetItemIndex(index);
+}
+
+void RadioGroup::RevertItemIndex() {
+  if (index_ == previous_) return;
+  index_ = previous_;
+  Changed();
 }
 
 void ComboBox::SetItems(std::vector<std::string> items) {

@@ -9,9 +9,10 @@
 namespace forms {
 
 // A headless control: exactly the state a person sees, plus a change signal for views.
-// Methods named after a person's act (Click, Pick, Scroll, Type) always run the handler;
-// setters called by code run a check box's or radio group's handler only when the state
-// changes, and never a combo box's.
+// Methods named after a person's act (Click, Pick, Scroll, Type) run the handler, except a
+// pick of the radio-group item already selected, which does nothing; setters called by code
+// run a check box's or radio group's handler only when the state changes, and never a combo
+// box's.
 class Control {
  public:
   explicit Control(std::string name) : name_(std::move(name)) {}
@@ -116,11 +117,15 @@ class RadioGroup : public Captioned {
   int ItemIndex() const { return index_; }
   void SetItemIndex(int index);
   std::function<void()> OnClick;
+  // As on the desktop: a click on the item already selected runs nothing.
   void Pick(int index);
+  // Back to the item shown before the last change, without the handler (a refused change).
+  void RevertItemIndex();
 
  private:
   std::vector<std::string> items_;
   int index_ = -1;
+  int previous_ = -1;
 };
 
 class ComboBox : public Control {

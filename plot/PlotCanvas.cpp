@@ -179,6 +179,7 @@ void TPlotCanvas::DrawGridAndLabels(forms::Canvas& canvas) {
   canvas.TextOut(w - config_.xUnitFromRight, h - config_.xUnitFromBottom, xUnit_);
   canvas.TextOut(config_.yUnitX, config_.yUnitY, yUnit_);
   if (config_.hasTitle) canvas.TextOut(config_.titleX, config_.titleY, title_);
+  drawnTitle_ = title_;
 
   for (int k = 0; k * kGridStepX <= w - kMargins; ++k) {
     const int px = kLeft + k * kGridStepX;

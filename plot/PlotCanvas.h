@@ -41,6 +41,8 @@ class TPlotCanvas {
   void SetXUnit(std::string text) { xUnit_ = std::move(text); }
   void SetYUnit(std::string text) { yUnit_ = std::move(text); }
   void SetTitle(std::string text) { title_ = std::move(text); }
+  // Does the picture show the title set last?
+  bool TitleDrawn() const { return drawnTitle_ == title_; }
 
   // Stores the points first, first + step, ... up to last; aborts the action with
   // "Příliš mnoho dat v grafu" when they do not fit a slot.
@@ -91,6 +93,7 @@ class TPlotCanvas {
   forms::Edit& readOutY_;
   TPlotOwnerConfig config_;
   std::string xUnit_, yUnit_, title_;
+  std::string drawnTitle_;
   double xMin_ = 0, xMax_ = 1.05, yMin_ = 0, yMax_ = 1.05;
   int xDecimals_ = 2, yDecimals_ = 2;
   bool dragging_ = false;

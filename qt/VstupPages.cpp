@@ -37,7 +37,8 @@ void VstupView::BuildParametry(FormBuilder& b, QWidget* page) {
   Caption(b, basic, w_.Label3, cx, 5, 100);
   b.Edit(basic, w_.Edit6, ex, RowY(5), ew);
   b.Edit(basic, w_.Edit19, ex, RowY(5), ew);
-  b.Edit(basic, w_.Edit63, ex + ew - 22, RowY(5), 24);
+  // Wide enough for a height such as "-0,125"; the unit moves right with it (the model's offset).
+  b.Edit(basic, w_.Edit63, ex + ew - 22, RowY(5), 42);
   Caption(b, basic, w_.Label4, ux, 5, 34);
   b.Row(basic, "Vzdálenost hradel:", w_.Edit22, cx, ex, RowY(6), ew, "m");
 
@@ -87,9 +88,9 @@ void VstupView::BuildAtmosfera(FormBuilder& b, QWidget* page) {
   b.RadioGroup(page, w_.RadioGroup6, QRect(204, 110, 124, 52));
   b.CheckBox(page, w_.CheckBox14, 208, 168, 120);
 
-  QGroupBox* stations = b.Group(page, "Proměnný příčný vítr", QRect(332, 2, 134, 184));
-  b.Text(stations, "Počet stanovišť:", 8, 22);
-  b.ComboBox(stations, w_.ComboBox3, 88, 18, 40);
+  QGroupBox* stations = b.Group(page, "Proměnný příčný vítr", QRect(330, 2, 136, 184));
+  b.Text(stations, "Počet stanovišť:", 6, 22);
+  b.ComboBox(stations, w_.ComboBox3, 98, 18, 34);
   b.Text(stations, "Vzdálen. [m]", 8, 44);
   b.Text(stations, "v [m/s]", 72, 44);
   forms::Edit* distances[] = {&w_.Edit44, &w_.Edit45, &w_.Edit46, &w_.Edit47, &w_.Edit48};
@@ -129,17 +130,18 @@ void VstupView::BuildOstatni(FormBuilder& b, QWidget* page) {
   b.ScrollBar(step, w_.ScrollBar1, QRect(8, 38, 166, 17));
 
   QGroupBox* reticle = b.Group(page, "Výpočet záměrné osnovy", QRect(340, 2, 126, 211));
-  b.Text(reticle, "Standardní/Aktuální:", 8, 17);
-  b.Edit(reticle, w_.Edit42, 8, 32, 44);
-  b.Text(reticle, "X", 57, 36);
-  b.Edit(reticle, w_.Edit43, 68, 32, 44);
-  b.Text(reticle, "Vzdálenost střelby:", 8, 57);
-  b.Row(reticle, {}, w_.Edit64, 8, 8, 72, 50, "m");
-  b.ComboBox(reticle, w_.ComboBox7, 8, 96, 112);
-  b.RadioGroup(reticle, w_.RadioGroup8, QRect(6, 119, 114, 46));
-  b.CheckBox(reticle, w_.CheckBox13, 8, 167, 112);
-  b.Button(reticle, w_.Button19, QRect(6, 186, 56, 22));
-  b.Button(reticle, w_.Button20, QRect(64, 186, 56, 22));
+  b.Text(reticle, "Standardní/Aktuální:", 8, 16);
+  b.Edit(reticle, w_.Edit42, 8, 30, 44);
+  b.Text(reticle, "X", 57, 34);
+  b.Edit(reticle, w_.Edit43, 68, 30, 44);
+  b.Text(reticle, "Vzdálenost střelby:", 8, 53);
+  b.Row(reticle, {}, w_.Edit64, 8, 8, 67, 50, "m");
+  b.ComboBox(reticle, w_.ComboBox7, 8, 90, 112);
+  // Room for two items that do not touch.
+  b.RadioGroup(reticle, w_.RadioGroup8, QRect(6, 112, 114, 58));
+  b.CheckBox(reticle, w_.CheckBox13, 8, 170, 112);
+  b.Button(reticle, w_.Button19, QRect(6, 187, 56, 22));
+  b.Button(reticle, w_.Button20, QRect(64, 187, 56, 22));
 }
 
 void VstupView::BuildTvar(FormBuilder& b, QWidget* page) {

@@ -1,5 +1,7 @@
 #include "qt/VstupView.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +14,15 @@
 
 #include "qt/ButtonPages.h"
 #include "qt/FormBuilder.h"
+#include "qt/QtPlatform.h"
+#include "qt/SplitterBar.h"
 #include "ui/Vstup1.h"
 
 namespace {
 
 constexpr int kClientWidth = 777, kClientHeight = 509;
+// Room left of the button for the x-axis unit, drawn 40 px from the graph's right edge.
+constexpr int kSaveGraphRight = 46;
 
 // The small pictures beside "Záměrnou" and "Výstřelnou": the colour of their line.
 std::function<void(QPainter&, const QRect&)> LineSwatch(QColor color) {
@@ -63,25 +69,43 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
   busy_->setFont(BoldFont(14));
   busy_->setAlignment(Qt::AlignCenter);
   busy_->setStyleSheet("QLabel { background-color: #ffff00; color: #000000; }");
+  bar_ = new SplitterBar(c);
+  bar_->onPress = [this] { memoWidthAtPress_ = memoWidth_; };
+  bar_->onDrag = [this](int dx) {
+    memoWidth_ = memoWidthAtPress_ + dx;
+    LayoutClient(client()->size());
+    this->platform().RunAct([this] { w_.FormResize(); });
+  };
   FitToDesign();
   LayoutClient(client()->size());
 }
 
 void VstupView::LayoutClient(QSize size) {
-  if (!memo_) return;  // called by the base before the children exist
+  if (!bar_) return;  // called by the base before the children exist
   const int bottomHeight = std::max(size.height() - kBottomTop, 0);
-  memo_->setGeometry(kMemoLeft, kBottomTop, kMemoWidth, std::max(bottomHeight - 2, 0));
+  constexpr int kBarWidth = kGraphLeft - kMemoLeft - kMemoWidth;
+  // The graph keeps room for its save button and the unit beside it.
+  const int minGraphWidth = saveGraph_->width() + kSaveGraphRight + 4;
+  memoWidth_ =
+      std::clamp(memoWidth_, kMinMemoWidth,
+                 std::max(kMinMemoWidth, size.width() - kMemoLeft - kBarWidth - minGraphWidth));
+  memo_->setGeometry(kMemoLeft, kBottomTop, memoWidth_, std::max(bottomHeight - 2, 0));
+  const int graphLeft = kMemoLeft + memoWidth_ + kBarWidth;
+  bar_->setGeometry(graphLeft - kBarWidth, kBottomTop, kBarWidth, bottomHeight);
   // "Vymaž" sits in the memo's lower right corner, clear of its scroll bars.
   const int bar = memo_->verticalScrollBar()->sizeHint().width();
   const QRect m = memo_->geometry();
   clear_->move(m.right() - bar - clear_->width() - 1, m.bottom() - bar - clear_->height() - 1);
   clear_->raise();
 
-  const QRect g(kGraphLeft, kBottomTop, std::max(size.width() - kGraphLeft, 0), bottomHeight);
+  const QRect g(graphLeft, kBottomTop, std::max(size.width() - graphLeft, 0), bottomHeight);
   graph_->setGeometry(g);
   w_.Graf0.SetSize(g.width(), g.height());
   busy_->move(g.x() + (g.width() - busy_->width()) / 2, g.y() + (g.height() - busy_->height()) / 2);
   busy_->raise();
+  saveGraph_->move(g.right() - kSaveGraphRight - saveGraph_->width(),
+                   g.bottom() - saveGraph_->height() - 2);
+  saveGraph_->raise();
 }
 
 void VstupView::BuildGraphControls(FormBuilder& b, QWidget* c) {
@@ -101,7 +125,8 @@ void VstupView::BuildGraphControls(FormBuilder& b, QWidget* c) {
   b.CheckBox(show, w_.CheckBox2, 8, 38, 88);
   b.Image(show, w_.Image2, QRect(104, 38, 16, 16))->placeholder = LineSwatch(QColor(0, 128, 0));
 
-  b.Button(c, w_.Button9, QRect(478, 212, 134, 25));
+  // In the graph's lower right corner, below the axis labels and left of the unit.
+  saveGraph_ = b.Button(c, w_.Button9, QRect(0, 0, 92, 23));
 
   graphTabs_ = new QTabWidget(c);
   graphTabs_->setGeometry(614, 26, 161, 215);

@@ -21,16 +21,21 @@ TEST(ControlsTest, CheckBoxHandlerRunsWhenCodeOrPersonChangesIt) {
   EXPECT_FALSE(box.Checked());
 }
 
-TEST(ControlsTest, RadioGroupRunsOnChangeByCodeAndOnEveryPick) {
+TEST(ControlsTest, RadioGroupRunsOnlyWhenItsItemChanges) {
   forms::RadioGroup group("RadioGroup1");
   group.SetItems({"a", "b"});
   std::vector<int> seen;
   group.OnClick = [&] { seen.push_back(group.ItemIndex()); };
   group.SetItemIndex(1);
   group.SetItemIndex(1);
-  group.Pick(1);
+  group.Pick(1);  // the item already selected: nothing
   group.Pick(0);
-  EXPECT_EQ(seen, (std::vector<int>{1, 1, 0}));
+  EXPECT_EQ(seen, (std::vector<int>{1, 0}));
+  // A handler that refuses its item puts the previous one back without running again.
+  group.OnClick = [&] { group.RevertItemIndex(); };
+  group.Pick(1);
+  EXPECT_EQ(group.ItemIndex(), 0);
+  EXPECT_EQ(seen, (std::vector<int>{1, 0}));
 }
 
 TEST(ControlsTest, ComboBoxRunsNothingWhenCodeSetsIt) {

@@ -136,6 +136,7 @@ TEST_F(IntegrationTest, LongRunWithATinyStepHitsTheStepLimit) {
   c_->in.limitXM = 2000;
   c_->in.limitYM = 1000000;
   c_->trajectory.stepCount = 7;
+  c_->trajectory.xM[30000] = -1;  // the abort comes before the last index is written
   try {
     IntegrateTrajectory(*c_, TIntegrationMode::Full);
     FAIL() << "no abort";
@@ -144,6 +145,7 @@ TEST_F(IntegrationTest, LongRunWithATinyStepHitsTheStepLimit) {
   }
   EXPECT_EQ(c_->trajectory.stepCount, 7);  // not updated by an aborted run
   EXPECT_GT(c_->trajectory.xM[29999], 0);
+  EXPECT_EQ(c_->trajectory.xM[30000], -1);
   c_->in.zeroDistanceM = 2000;
   EXPECT_THROW(IntegrateTrajectory(*c_, TIntegrationMode::ZeroSearch), ActionAborted);
 }

@@ -31,6 +31,7 @@
 #include "qt/GrafodporuView.h"
 #include "qt/OprogramuView.h"
 #include "qt/QtPlatform.h"
+#include "qt/SplitterBar.h"
 #include "qt/VstupView.h"
 #include "qt/ZakladniView.h"
 #include "ui/Application.h"
@@ -506,6 +507,24 @@ TEST_F(QtViewTest, MaximisedWindowStretchesGraphAndResultPanel) {
   EXPECT_EQ(w.Graf0.Picture().Width(), view.Graph()->width());
   EXPECT_EQ(view.Result()->width(), memo.width());
   EXPECT_GT(view.Result()->height(), memo.height());
+}
+
+TEST_F(QtViewTest, BarBetweenResultAndGraphMovesTheirBorder) {
+  VstupView& view = OpenCalculation();
+  Tvstup& w = app_->vstup();
+  const QRect memo = view.Result()->geometry(), graph = view.Graph()->geometry();
+  EXPECT_EQ(memo.x(), VstupView::kMemoLeft);  // the start layout
+  EXPECT_EQ(memo.width(), VstupView::kMemoWidth);
+  EXPECT_EQ(graph.x(), VstupView::kGraphLeft);
+  QWidget* bar = view.ResultGraphBar();
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(2, 50));
+  QTest::mouseMove(bar, QPoint(152, 50));
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(152, 50));
+  EXPECT_EQ(view.Result()->width(), memo.width() + 150);
+  EXPECT_EQ(view.Graph()->x(), graph.x() + 150);
+  EXPECT_EQ(view.Graph()->geometry().right(), graph.right());
+  EXPECT_EQ(w.Graf0.Width(), view.Graph()->width());
+  EXPECT_EQ(w.Graf0.Picture().Width(), view.Graph()->width());
 }
 
 TEST_F(QtViewTest, SpustitOpensTheCalculationWindowModallyUntilItIsClosed) {

@@ -88,7 +88,7 @@ TEST(RangeTableTest, ShotStraightUpPrintsTheMuzzleRowAndSaysWhy) {
   Flight g(1, 0.3);
   const auto short_ = g.Rows();
   ASSERT_EQ(short_.size(), 2u);
-  EXPECT_EQ(short_[1], "  Dráha střely je kratší než 0,5 m, tabulka nemá další řádky.");
+  EXPECT_EQ(short_[1], "  Dráha střely je kratší než 0.5 m, tabulka nemá další řádky.");
 }
 
 TEST(ReportTest, CoefficientLineNamesTheFunctionOrTheFile) {

@@ -1,5 +1,8 @@
 #include "ui/Oprogramu1.h"
 
+#include <string>
+
+#include "core/NumberText.h"
 #include "ui/TitlePicture.h"
 
 Toprogramu::Toprogramu(forms::Platform& platform)
@@ -7,23 +10,31 @@ Toprogramu::Toprogramu(forms::Platform& platform)
   RegisterAll(Label1, Label2, Label3, Label4, Label5, Label6, Image1, Icon, Memo1, Memo2);
   Label1.SetCaption("Vnější trajekta 2.6");
   Label2.SetCaption("Verze:    2.6");
-  Label3.SetCaption("Výpočet vnější balistiky střel");
+  // Each line stands on its own: the release date comes between them.
+  Label3.SetCaption("Vnější balistika střel");
   Label4.SetCaption("Vydání:  1. 9. 2018");
-  Label5.SetCaption("ručních palných zbraní");
+  Label5.SetCaption("Pro ruční palné zbraně");
   Label6.SetCaption("Jednotky SI, úhly ve stupních");
-  for (const char* line : {
-           "  Jak program používat:",
-           "  Na stránce Paramety zadejte střelu, počáteční rychlost, výšku mířidel",
-           "  a záměrnou vzdálenost; na stránce Atmosféra teplotu, tlak nebo",
-           "  nadmořskou výšku a vítr. Čísla pište s desetinnou čárkou.",
-           "  Tlačítko Výpočet najde úhel výstřelu pro zadanou záměrnou vzdálenost,",
-           "  spočte dráhu střely a připíše tabulku do okna výsledků.",
-           "  Krok výpisu a hodnotu kliku puškohledu zvolíte vpravo od tlačítek.",
-           "  Graf ukazuje zvolenou veličinu; tažením myši vyberete výřez,",
-           "  dvojklik vrátí celý graf. Klon I a Klon II ponechají dráhu",
-           "  v grafu pro porovnání s dalším výpočtem.",
-           "  Derivaci střely, Coriolisovu sílu a tíhové zrychlení podle",
-           "  zeměpisné šířky zapnete na stránce Doplňky.",
+  // One sentence a line: the memo wraps long lines itself, so none is broken by another.
+  const std::string separator =
+      DecimalSeparator() == ',' ? "desetinnou čárkou" : "desetinnou tečkou";
+  for (const std::string& line : {
+           std::string("  Jak program používat:"),
+           std::string("  Na stránce Paramety zadejte střelu, počáteční rychlost, výšku mířidel "
+                       "a záměrnou vzdálenost."),
+           std::string("  Na stránce Atmosféra zadejte teplotu, tlak nebo nadmořskou výšku "
+                       "a vítr."),
+           "  Desetinná čísla pište s " + separator + ".",
+           std::string("  Tlačítko Výpočet najde úhel výstřelu pro zadanou záměrnou vzdálenost, "
+                       "spočte dráhu střely a připíše tabulku do okna výsledků."),
+           std::string("  Krok výpisu a hodnotu kliku puškohledu zvolíte ve skupině Nastavení "
+                       "vlevo od tlačítek."),
+           std::string("  Graf ukazuje veličinu zvolenou na záložkách Osa Y a Osa X vpravo "
+                       "nahoře; tažením myši vyberete výřez, dvojklik vrátí celý graf."),
+           std::string("  Klon I a Klon II ponechají dráhu v grafu pro porovnání s dalším "
+                       "výpočtem."),
+           std::string("  Derivaci střely, Coriolisovu sílu a tíhové zrychlení podle "
+                       "zeměpisné šířky zapnete na stránce Doplňky."),
        }) {
     Memo1.Add(line);
   }

@@ -1,6 +1,7 @@
 #include "ui/Vstup1.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/Abort.h"
 #include "core/NumberText.h"
@@ -304,6 +305,8 @@ void Tvstup::WireHandlers() {
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
   Graf0.OnDblClick = [this](int, int) { graph_.DblClick(); };
+  // Every redraw (a reference line, a zoom, a double click, a saved bitmap) shows the title.
+  Edit33.Subscribe([this] { graph_.SetTitle(Edit33.Text()); });
 }
 
 // Numbers that hold a decimal part are written with the user's separator.
@@ -361,6 +364,7 @@ void Tvstup::RadioGroup3Click() {
   Label3.SetVisible(false);
   Label4.SetVisible(false);
   Edit19.SetOffsetX(0);
+  Label4.SetOffsetX(0);
   switch (RadioGroup3.ItemIndex()) {
     case 0:
       Edit6.SetVisible(true);
@@ -378,6 +382,7 @@ void Tvstup::RadioGroup3Click() {
       Label3.SetCaption("Záměrná X,Y:");
       Label4.SetCaption("m");
       Edit19.SetOffsetX(-24);
+      Label4.SetOffsetX(18);  // past the height field, which is wide enough for "-0,125"
       Edit19.SetVisible(true);
       Edit19.SetEnabled(true);
       Edit63.SetVisible(true);
@@ -451,6 +456,33 @@ void Tvstup::RadioGroup6Click() {
 }
 
 void Tvstup::RadioGroup5Click() {
+  const int item = RadioGroup5.ItemIndex();
+  const bool toFormFactor = item == 0;
+  const char* const from = toFormFactor ? kCoefficientCaption : kFormFactorCaption;
+  std::optional<double> converted;
+  if (item == 0 || item == 1) {
+    // Everything is read and checked before anything changes: a refusal leaves the group on
+    // its previous item, with the caption, unit and value that belong to it.
+    try {
+      const double value = Number(Edit1);
+      const double massKg = Number(Edit2) * 0.001;
+      const double diameterM = Number(Edit3) * 0.001;
+      // A zero or negative input would put an infinity into the field.
+      if (massKg <= 0) ShowMessageAbort("Hmotnost menší nebo rovna nule.");
+      if (diameterM <= 0) ShowMessageAbort("Průměr střely menší nebo roven nule.");
+      if (Label1.Caption() == from) {
+        if (value <= 0) {
+          ShowMessageAbort(toFormFactor ? "Balistický koeficient menší nebo roven nule."
+                                        : "Koeficient tvaru menší nebo roven nule.");
+        }
+        converted = toFormFactor ? FormFactorFromCoefficient(massKg, diameterM, value)
+                                 : CoefficientFromFormFactor(massKg, diameterM, value);
+      }
+    } catch (const ActionAborted&) {
+      RadioGroup5.RevertItemIndex();
+      throw;
+    }
+  }
   Edit1.SetEnabled(true);
   Edit2.SetEnabled(true);
   Edit3.SetEnabled(true);
@@ -459,30 +491,13 @@ void Tvstup::RadioGroup5Click() {
     e->SetEnabled(false);
   }
   for (auto* box : {&CheckBox6, &CheckBox7, &CheckBox9}) box->SetEnabled(false);
-  switch (RadioGroup5.ItemIndex()) {
+  switch (item) {
     case 0:
-    case 1: {
-      const bool toFormFactor = RadioGroup5.ItemIndex() == 0;
-      const double value = Number(Edit1);
-      const double massKg = Number(Edit2) * 0.001;
-      const double diameterM = Number(Edit3) * 0.001;
-      // A zero or negative input would put an infinity into the field.
-      if (massKg <= 0) ShowMessageAbort("Hmotnost menší nebo rovna nule.");
-      if (diameterM <= 0) ShowMessageAbort("Průměr střely menší nebo roven nule.");
-      const char* from = toFormFactor ? kCoefficientCaption : kFormFactorCaption;
-      if (Label1.Caption() == from) {
-        if (value <= 0) {
-          ShowMessageAbort(toFormFactor ? "Balistický koeficient menší nebo roven nule."
-                                        : "Koeficient tvaru menší nebo roven nule.");
-        }
-        const double converted = toFormFactor ? FormFactorFromCoefficient(massKg, diameterM, value)
-                                              : CoefficientFromFormFactor(massKg, diameterM, value);
-        Edit1.SetText(FormatNumber(RoundTo(converted, 4)));
-      }
+    case 1:
+      if (converted) Edit1.SetText(FormatNumber(RoundTo(*converted, 4)));
       Label1.SetCaption(toFormFactor ? kFormFactorCaption : kCoefficientCaption);
       Label2.SetVisible(!toFormFactor);
       break;
-    }
     case 2:
       Edit1.SetEnabled(false);
       for (auto* box : {&CheckBox6, &CheckBox7, &CheckBox9}) box->SetEnabled(true);

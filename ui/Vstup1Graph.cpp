@@ -8,7 +8,12 @@
 
 namespace {
 const char* const kOrdinateUnits[] = {"cm", "m/s", "J", "m/s", "m/s", "cm", "m/s", "", "", ""};
+
+// Before the first computation there is nothing to draw: the graph keeps its reset grid.
+bool Computed(const TTrajectory& tr) {
+  return tr.stepCount > 0;
 }
+}  // namespace
 
 int Tvstup::GraphSamplingStep() const {
   return std::max(1, comp_->trajectory.stepCount / 1000);
@@ -55,18 +60,19 @@ void Tvstup::RefreshTrajectoryGraph() {
 }
 
 void Tvstup::RadioGroup1Click() {
-  RefreshTrajectoryGraph();
+  if (Computed(comp_->trajectory)) RefreshTrajectoryGraph();
 }
 
 void Tvstup::RadioGroup2Click() {
-  RefreshTrajectoryGraph();
+  if (Computed(comp_->trajectory)) RefreshTrajectoryGraph();
 }
 
 void Tvstup::CheckBox1Click() {
+  const TTrajectory& tr = comp_->trajectory;
+  if (!Computed(tr)) return;
   graph_.HideCurve(1);
   Image1.SetVisible(false);
   if (!CheckBox1.Checked()) return;
-  const TTrajectory& tr = comp_->trajectory;
   const double xEnd = tr.xM[tr.stepCount];
   double x1 = xEnd, y1 = 0;
   if (comp_->sightLineRiseM != 0) {
@@ -80,10 +86,11 @@ void Tvstup::CheckBox1Click() {
 }
 
 void Tvstup::CheckBox2Click() {
+  const TTrajectory& tr = comp_->trajectory;
+  if (!Computed(tr)) return;
   graph_.HideCurve(2);
   Image2.SetVisible(false);
   if (!CheckBox2.Checked()) return;
-  const TTrajectory& tr = comp_->trajectory;
   const double xEnd = tr.xM[tr.stepCount];
   const double sightCm = comp_->in.sightHeightM * 100;
   const double xs[] = {0, xEnd};
@@ -120,6 +127,7 @@ void Tvstup::Button9Click() {
   options.initialDir = platform().ProgramFolder();
   const auto path = platform().SaveFileDialog(options);
   if (!path) return;
+  if (!graph_.TitleDrawn()) graph_.Redraw();  // the bitmap shows the title of Edit33 now
   if (!platform().SavePicture(Graf0.Picture(), *path)) {
     ShowMessageAbort("Obrázek nelze uložit do souboru " + *path + ".");
   }
