@@ -2,6 +2,8 @@
 #include <memory>
 
 class Application;
+class NastaveniulozView;
+class TabulkaView;
 class OprogramuView;
 class QtPlatform;
 class VstupView;
@@ -16,9 +18,13 @@ class DesktopViews {
   ZakladniView& start() { return *start_; }
   VstupView& calculation() { return *calculation_; }
   OprogramuView& about() { return *about_; }
+  TabulkaView& list() { return *list_; }
+  NastaveniulozView& saveOptions() { return *saveOptions_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
   std::unique_ptr<VstupView> calculation_;
   std::unique_ptr<OprogramuView> about_;
+  std::unique_ptr<TabulkaView> list_;
+  std::unique_ptr<NastaveniulozView> saveOptions_;
 };

@@ -1,6 +1,8 @@
 #include "ui/Application.h"
 
+#include "ui/Nastaveniuloz1.h"
 #include "ui/Oprogramu1.h"
+#include "ui/Tabulka1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
 
@@ -8,7 +10,10 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
   vstup_ = std::make_unique<Tvstup>(*this, platform);
   oprogramu_ = std::make_unique<Toprogramu>(platform);
-  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get()};
+  tabulka_ = std::make_unique<Ttabulka>(*this, platform);
+  nastaveniuloz_ = std::make_unique<Tnastaveniuloz>(*this, platform);
+  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get(), tabulka_.get(),
+              nastaveniuloz_.get()};
 }
 
 Application::~Application() {

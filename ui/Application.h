@@ -9,6 +9,8 @@
 class Tzakladni;
 class Tvstup;
 class Toprogramu;
+class Ttabulka;
+class Tnastaveniuloz;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -24,6 +26,8 @@ class Application {
   Tzakladni& zakladni() { return *zakladni_; }
   Tvstup& vstup() { return *vstup_; }
   Toprogramu& oprogramu() { return *oprogramu_; }
+  Ttabulka& tabulka() { return *tabulka_; }
+  Tnastaveniuloz& nastaveniuloz() { return *nastaveniuloz_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -39,6 +43,8 @@ class Application {
   std::unique_ptr<Tzakladni> zakladni_;
   std::unique_ptr<Tvstup> vstup_;
   std::unique_ptr<Toprogramu> oprogramu_;
+  std::unique_ptr<Ttabulka> tabulka_;
+  std::unique_ptr<Tnastaveniuloz> nastaveniuloz_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };
