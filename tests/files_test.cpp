@@ -94,7 +94,9 @@ TEST_P(HeaderRoundTrip, ReadsBackWhatWasWritten) {
   ASSERT_FALSE(r.formatError);
   EXPECT_EQ(r.cartridgeName, w.cartridgeName);
   EXPECT_EQ(r.dragItem, c.dragItem);
-  if (c.dragItem == 0) EXPECT_EQ(r.dragText, w.drgPath);
+  if (c.dragItem == 0) {
+    EXPECT_EQ(r.dragText, w.drgPath);
+  }
   const bool czech = c.layout == HeaderLayout::CzechCsv;
   if (c.coefficientMode == 2) {
     EXPECT_EQ(r.coefficientKind, 'P');
