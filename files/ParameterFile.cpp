@@ -209,7 +209,8 @@ class Cursor {
   char PassNext(const char* any) {
     while (pos_ < s_.size()) {
       const char c = s_[pos_++];
-      if (std::strchr(any, c) != nullptr) return c;
+      // strchr would also find the terminator of any.
+      if (c != '\0' && std::strchr(any, c) != nullptr) return c;
     }
     return 0;
   }

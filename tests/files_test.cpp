@@ -73,6 +73,10 @@ struct HeaderCase {
   std::array<bool, 3> bands;
 };
 
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class HeaderRoundTrip : public ::testing::TestWithParam<HeaderCase> {};
 
 // Every layout, coefficient mode, drag function and click item reads back into the values
@@ -190,6 +194,8 @@ TEST(ParameterReader, ClickLinesOfOtherWritersAndDamagedFiles) {
   const std::string full =
       Cp1250FromUtf8(WriteParameterHeader(SampleInputs(), HeaderWindowState{}, HeaderLayout::Text));
   for (size_t cut = 0; cut <= full.size(); cut += 7) ReadParameterFile(full.substr(0, cut));
+  // A zero byte is a character like any other, not the end of a search.
+  EXPECT_EQ(ReadParameterFile(std::string("a: b\n", 5) + '\0' + " c: G7 ").dragItem, kDragG7);
 }
 
 TEST(ParameterReader, AltitudeOfStandardPressure) {
