@@ -22,17 +22,6 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
 }
 
-}  // namespace
-
-void Tvstup::WireFileHandlers() {
-  Button1.OnClick = [this] { Button1Click(); };
-  Button5.OnClick = [this] { Button5Click(); };
-  Button7.OnClick = [this] { Button7Click(); };
-  Button15.OnClick = [this] { Button15Click(); };
-}
-
-namespace {
-
 HeaderWindowState HeaderState(const Tvstup& w, const Computation& comp) {
   HeaderWindowState s;
   s.cartridgeName = w.Edit33.Text();
@@ -46,6 +35,13 @@ HeaderWindowState HeaderState(const Tvstup& w, const Computation& comp) {
 }
 
 }  // namespace
+
+void Tvstup::WireFileHandlers() {
+  Button1.OnClick = [this] { Button1Click(); };
+  Button5.OnClick = [this] { Button5Click(); };
+  Button7.OnClick = [this] { Button7Click(); };
+  Button15.OnClick = [this] { Button15Click(); };
+}
 
 void Tvstup::Button5Click() {
   CheckBox12.SetChecked(false);
@@ -111,7 +107,8 @@ void Tvstup::LoadParameterFile(const std::string& path) {
     ComboBox6.SetItemIndex(r.dragItem);
     ComboBox6Change();
   }
-  drgDialogName_ = ComboBox6.ItemIndex() == kDragLoaded ? r.dragText : drgDialogName_;
+  // "Načti funkci odporu" proposes the file the header names.
+  if (ComboBox6.ItemIndex() == kDragLoaded) drgDialogName_ = r.dragText;
 
   if (r.coefficientKind == 'P') {
     RadioGroup5.SetItemIndex(2);
