@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "core/NumberText.h"
+#include "core/TextFile.h"
 #include "forms/Controls.h"
+#include "forms/StringGrid.h"
 #include "qt/CanvasRenderer.h"
 
 namespace {
@@ -120,6 +122,12 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
     platform_.QueueModalAnswer(c->Name());
     return 0;
   }
+  if (command == "file") {
+    std::string path;
+    std::getline(words >> std::ws, path);
+    PrintFile(Trim(path));
+    return 0;
+  }
   if (command == "show") {
     words >> target;
     forms::Window* window = App().FindWindow(target);
@@ -172,6 +180,15 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
       edit->SetText(text);
     } else if (auto* combo = dynamic_cast<forms::ComboBox*>(control)) {
       combo->SetText(text);
+    } else if (auto* grid = dynamic_cast<forms::StringGrid*>(control)) {
+      // A person types into one cell: COL ROW text.
+      std::istringstream cell(text);
+      int col = 0, row = 0;
+      if (!(cell >> col >> row)) return Fail(lineNo, "a table takes COL ROW text");
+      std::string cellText;
+      std::getline(cell, cellText);
+      if (!cellText.empty() && cellText[0] == ' ') cellText.erase(0, 1);
+      grid->SetCell(col, row, cellText);
     } else {
       return Fail(lineNo, target + " does not take text");
     }
@@ -245,6 +262,11 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
     words >> kind >> xs >> ys;
     int x = 0, y = 0;
     if (!ParseInt(xs, x) || !ParseInt(ys, y)) return Fail(lineNo, "mouse takes an event and X Y");
+    if (auto* grid = dynamic_cast<forms::StringGrid*>(control)) {
+      if (kind != "down") return Fail(lineNo, "a table takes mouse down");
+      act([&] { grid->MouseDown(x, y); });
+      return 0;
+    }
     auto* image = dynamic_cast<forms::Image*>(control);
     if (!image) return Fail(lineNo, target + " is not an image");
     if (kind == "down")
@@ -279,6 +301,12 @@ void ScriptRunner::Print(forms::Control& c) {
     out_ << u->Position() << "\n";
   } else if (auto* s = dynamic_cast<forms::ScrollBar*>(&c)) {
     out_ << s->Position() << "\n";
+  } else if (auto* grid = dynamic_cast<forms::StringGrid*>(&c)) {
+    for (int r = 0; r < grid->RowCount(); ++r) {
+      for (int col = 0; col < grid->ColCount(); ++col)
+        out_ << (col ? "\t" : "") << grid->Cell(col, r);
+      out_ << "\n";
+    }
   } else if (auto* im = dynamic_cast<forms::Image*>(&c)) {
     out_ << im->Picture().Width() << "x" << im->Picture().Height() << "\n";
   }
@@ -290,4 +318,26 @@ void ScriptRunner::State(forms::Control& c) {
   if (auto* g = dynamic_cast<forms::RadioGroup*>(&c)) out_ << " index=" << g->ItemIndex();
   if (auto* cb = dynamic_cast<forms::ComboBox*>(&c)) out_ << " index=" << cb->ItemIndex();
   out_ << "\n";
+}
+
+// A file as its lines, each marked with how it ends, so that scripts show the bytes that
+// matter: "|" a CR LF, "~" a bare LF, "$" the end of the file without a line break.
+void ScriptRunner::PrintFile(const std::string& path) {
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) {
+    out_ << "file: " << path << " cannot be read\n";
+    return;
+  }
+  const std::string text = Utf8FromCp1250(*bytes);
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t lf = text.find('\n', pos);
+    if (lf == std::string::npos) {
+      out_ << text.substr(pos) << "$\n";
+      return;
+    }
+    const bool crlf = lf > pos && text[lf - 1] == '\r';
+    out_ << text.substr(pos, lf - pos - (crlf ? 1 : 0)) << (crlf ? "|" : "~") << "\n";
+    pos = lf + 1;
+  }
 }

@@ -24,6 +24,7 @@ class ScriptRunner {
   int Fail(int lineNo, const std::string& text);
   void Print(forms::Control& control);
   void State(forms::Control& control);
+  void PrintFile(const std::string& path);
 
   std::ostream& out_;
   std::ostream& err_;

@@ -33,7 +33,9 @@ const char* const kUsage =
     "  modal  Window.Control | close   what the next modal window does\n"
     "  print  Window.Control           text, caption or memo lines\n"
     "  state  Window.Control           enabled=0|1 visible=0|1 [checked=0|1] [index=N]\n"
-    "  image  Window.Control PATH      the control's picture as .bmp or .png\n";
+    "  image  Window.Control PATH      the control's picture as .bmp or .png\n"
+    "  file   PATH                     a file's lines (Windows-1250 shown as UTF-8)\n"
+    "A table takes 'set Window.Grid COL ROW text' and 'mouse Window.Grid down X Y'.\n";
 
 // A folder that lives as long as the run, so that no script touches a real start-up file.
 class TempFolder {
@@ -92,8 +94,8 @@ int main(int argc, char** argv) {
     return runner.Run(script);
   }
   if (args[0] == "table" && args.size() <= 2) {
-    if (args.size() == 2) {
-      std::cerr << "trajekta-cli: reading parameter files comes with loading saved parameters\n";
+    if (args.size() == 2 && !std::ifstream(args[1])) {
+      std::cerr << "trajekta-cli: cannot read " << args[1] << "\n";
       return 2;
     }
     ScriptRunner runner(std::cout, std::cerr, folder);
@@ -102,6 +104,7 @@ int main(int argc, char** argv) {
     bool ok = true;
     forms::RunUserAction(runner.App().platform(), [&] {
       ok = false;
+      if (args.size() == 2) w.LoadParameterFile(args[1]);
       w.Button3Click();
       ok = true;
     });

@@ -84,30 +84,60 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return lines;
 }
 
+namespace {
+// Why a file could not be written, in words a user understands.
+std::string Reason(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return "složka neexistuje";
+    case EACCES:
+    case EPERM:
+      return "přístup odepřen";
+    case EROFS:
+      return "úložiště je jen pro čtení";
+    case ENOSPC:
+    case EDQUOT:
+      return "na disku není místo";
+    case EISDIR:
+      return "je to složka";
+    case ENAMETOOLONG:
+      return "název je příliš dlouhý";
+    default:
+      return "chyba systému " + std::to_string(error);
+  }
+}
+}  // namespace
+
 std::string WriteFileBytes(const std::string& path, std::string_view bytes) {
-  const std::string failed = "Soubor " + path + " nelze zapsat.";
+  auto failed = [&](int error) {
+    return "Soubor " + path + " nelze zapsat (" + Reason(error) + ").";
+  };
   std::string tmp = path + ".tmpXXXXXX";
   const int fd = mkstemp(tmp.data());
-  if (fd < 0) return failed;
+  if (fd < 0) return failed(errno);
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
+      const int error = errno;
       close(fd);
       unlink(tmp.c_str());
-      return failed;
+      return failed(error);
     }
     done += static_cast<size_t>(n);
   }
   fchmod(fd, 0644);
   if (fsync(fd) != 0 || close(fd) != 0) {
+    const int error = errno;
     unlink(tmp.c_str());
-    return failed;
+    return failed(error);
   }
   if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+    const int error = errno;
     unlink(tmp.c_str());
-    return failed;
+    return failed(error);
   }
   return {};
 }

@@ -36,6 +36,8 @@ class Platform {
   virtual std::string ProgramFolder() = 0;
   // Writes a picture as Windows BMP (or PNG for a .png name); false when it fails.
   virtual bool SavePicture(const Canvas& picture, const std::string& path) = 0;
+  // Whether messages reach a person (a desktop with a display).
+  virtual bool HasDisplay() const { return false; }
 };
 
 // Adds the default extension to a file name that has none.

@@ -6,6 +6,8 @@ class EnergieView;
 class NmvView;
 class GrafodporuView;
 class KoeficientyView;
+class NastaveniulozView;
+class TabulkaView;
 class OprogramuView;
 class PrevodyView;
 class QtPlatform;
@@ -28,6 +30,8 @@ class DesktopViews {
   EnergieView& energy() { return *energy_; }
   KoeficientyView& coefficients() { return *coefficients_; }
   GrafodporuView& dragGraph() { return *dragGraph_; }
+  TabulkaView& list() { return *list_; }
+  NastaveniulozView& saveOptions() { return *saveOptions_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -39,4 +43,6 @@ class DesktopViews {
   std::unique_ptr<EnergieView> energy_;
   std::unique_ptr<KoeficientyView> coefficients_;
   std::unique_ptr<GrafodporuView> dragGraph_;
+  std::unique_ptr<TabulkaView> list_;
+  std::unique_ptr<NastaveniulozView> saveOptions_;
 };

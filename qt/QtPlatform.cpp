@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QWindow>
 #include <exception>
 
@@ -146,8 +150,27 @@ void QtPlatform::RepaintNow(forms::Control& control) {
 }
 
 std::string QtPlatform::ProgramFolder() {
-  if (!folder_.empty()) return folder_;
-  return QCoreApplication::applicationDirPath().toStdString();
+  if (folder_.empty()) {
+    folder_ =
+        ResolveProgramFolder(QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  }
+  return folder_;
+}
+
+std::string ResolveProgramFolder(const QString& exeFolder, const QString& userDataFolder) {
+  // Writing a file is the only sure test: permissions say little to a privileged user.
+  QTemporaryFile probe(exeFolder + "/.trajekta-XXXXXX");
+  if (probe.open()) return exeFolder.toStdString();
+  if (userDataFolder.isEmpty() || !QDir().mkpath(userDataFolder)) return exeFolder.toStdString();
+  const QString shipped = QDir::cleanPath(exeFolder + "/../share/trajekta");
+  for (const char* list : {"strely.txt", "naboje.txt"}) {
+    const QString target = userDataFolder + "/" + list;
+    // The copy belongs to the user, who may change it; the installed one may be read-only.
+    if (!QFile::exists(target) && QFile::copy(shipped + "/" + list, target))
+      QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+  }
+  return userDataFolder.toStdString();
 }
 
 bool QtPlatform::SavePicture(const forms::Canvas& picture, const std::string& path) {

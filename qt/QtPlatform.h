@@ -26,6 +26,7 @@ class QtPlatform : public forms::Platform {
   void RepaintNow(forms::Control& control) override;
   std::string ProgramFolder() override;
   bool SavePicture(const forms::Canvas& picture, const std::string& path) override;
+  bool HasDisplay() const override { return true; }
 
   // Views and widgets register themselves, so that calls naming a model reach the screen.
   void AddView(const forms::Window& window, FormView* view);
@@ -51,6 +52,11 @@ class QtPlatform : public forms::Platform {
   std::map<const forms::Control*, QWidget*> widgets_;
   std::optional<std::string> fatal_;
 };
+
+// The program's folder: the executable's folder while it is writable; otherwise the per-user
+// data folder, created when missing, into which the shipped lists that it lacks are copied
+// from the installed share folder (exeFolder/../share/trajekta).
+std::string ResolveProgramFolder(const QString& exeFolder, const QString& userDataFolder);
 
 // "Caption  (*.a)|*.a|Other|*.b;*.c" as Qt name filters: "Caption  (*.a)", "Other (*.b *.c)".
 QStringList QtNameFilters(const std::string& filter);

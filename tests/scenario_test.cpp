@@ -42,6 +42,9 @@ void WriteDrgFiles(const fs::path& dir) {
   std::vector<drgtest::Pair> many;
   for (int i = 0; i < 320; ++i) many.push_back({0.3, i * 0.01});
   std::ofstream(dir / "many.drg", std::ios::binary) << drgtest::PlainDrg(many);
+  // The shipped lists, as a build has them in its program folder.
+  const fs::path shipped = kScenarios.parent_path().parent_path() / "data";
+  for (const char* list : {"strely.txt", "naboje.txt"}) fs::copy_file(shipped / list, dir / list);
 }
 
 class ScenarioTest : public ::testing::TestWithParam<std::string> {};

@@ -3,9 +3,11 @@
 #include "ui/Energie1.h"
 #include "ui/Grafodporu1.h"
 #include "ui/Koeficienty1.h"
+#include "ui/Nastaveniuloz1.h"
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Prevody1.h"
+#include "ui/Tabulka1.h"
 #include "ui/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
@@ -14,17 +16,18 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
   vstup_ = std::make_unique<Tvstup>(*this, platform);
   oprogramu_ = std::make_unique<Toprogramu>(platform);
+  tabulka_ = std::make_unique<Ttabulka>(*this, platform);
   prevody_ = std::make_unique<Tprevody>(platform);
   nmv_ = std::make_unique<Tnmv>(platform);
   koeficienty_ = std::make_unique<Tkoeficienty>(*this, platform);
   grafodporu_ = std::make_unique<Tgrafodporu>(*this, platform);
+  nastaveniuloz_ = std::make_unique<Tnastaveniuloz>(*this, platform);
   teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
   // The order of creation (and of the creation handlers) is the program's.
-  windows_ = {
-      zakladni_.get(),    vstup_.get(),      oprogramu_.get(),     prevody_.get(), nmv_.get(),
-      koeficienty_.get(), grafodporu_.get(), teplotaprachu_.get(), energie_.get(),
-  };
+  windows_ = {zakladni_.get(),      vstup_.get(),         oprogramu_.get(),   tabulka_.get(),
+              prevody_.get(),       nmv_.get(),           koeficienty_.get(), grafodporu_.get(),
+              nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get()};
 }
 
 Application::~Application() {

@@ -15,6 +15,8 @@ class Tteplotaprachu;
 class Tenergie;
 class Tkoeficienty;
 class Tgrafodporu;
+class Ttabulka;
+class Tnastaveniuloz;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -36,6 +38,8 @@ class Application {
   Tenergie& energie() { return *energie_; }
   Tkoeficienty& koeficienty() { return *koeficienty_; }
   Tgrafodporu& grafodporu() { return *grafodporu_; }
+  Ttabulka& tabulka() { return *tabulka_; }
+  Tnastaveniuloz& nastaveniuloz() { return *nastaveniuloz_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -57,6 +61,8 @@ class Application {
   std::unique_ptr<Tenergie> energie_;
   std::unique_ptr<Tkoeficienty> koeficienty_;
   std::unique_ptr<Tgrafodporu> grafodporu_;
+  std::unique_ptr<Ttabulka> tabulka_;
+  std::unique_ptr<Tnastaveniuloz> nastaveniuloz_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -42,7 +42,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
       scratch_(kTrajectoryCapacity, 0.0) {
   RegisterAll(Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit19, Edit63, Edit22, Label1, Label2,
               Label3, Label4, RadioGroup3, ComboBox1, ComboBox2, Edit24, Label5, Label12, UpDown1,
-              Button8, Button1, Button7, Button5, Button15, Button3);
+              Button8, Button1, Button7, Button5, Button15, Button3, CheckBox12);
   RegisterAll(Edit13, Edit8, Edit29, Edit9, Edit10, Edit11, Edit55, Label6, Label7, Label8,
               RadioGroup4, RadioGroup7, RadioGroup6, CheckBox14, ComboBox3, Edit44, Edit45, Edit46,
               Edit47, Edit48, Edit49, Edit50, Edit51, Edit52, Edit53);
@@ -95,6 +95,8 @@ void Tvstup::SetDesignState() {
   Button5.SetEnabled(false);
   Button15.SetCaption("Načti");
   Button3.SetCaption("Výpočet");
+  CheckBox12.SetCaption("Pro ukládání toto je");
+  CheckBox12.SetVisible(false);
 
   Edit13.SetText("15");
   Edit8.SetText("1013,25");
@@ -307,6 +309,7 @@ void Tvstup::WireHandlers() {
   Graf0.OnDblClick = [this](int, int) { graph_.DblClick(); };
   // Every redraw (a reference line, a zoom, a double click, a saved bitmap) shows the title.
   Edit33.Subscribe([this] { graph_.SetTitle(Edit33.Text()); });
+  WireFileHandlers();
 }
 
 // Numbers that hold a decimal part are written with the user's separator.
@@ -344,6 +347,7 @@ void Tvstup::FormCreate() {
   graph_.SetXUnit("m");
   graph_.SetYUnit("cm");
   graph_.ResetAxes();
+  ReadStartupFile();
 }
 
 void Tvstup::FormResize() {

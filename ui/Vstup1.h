@@ -18,6 +18,7 @@ class Tvstup : public forms::Window {
 
   void FormCreate() override;
   void FormResize() override;
+  void FormDestroy() override;
 
   // ---- Page "Paramety"
   forms::Edit Edit1{"Edit1"}, Edit2{"Edit2"}, Edit3{"Edit3"}, Edit4{"Edit4"}, Edit5{"Edit5"},
@@ -35,6 +36,7 @@ class Tvstup : public forms::Window {
   forms::Button Button8{"Button8"};
   forms::Button Button1{"Button1"}, Button7{"Button7"}, Button5{"Button5"}, Button15{"Button15"},
       Button3{"Button3"};
+  forms::CheckBox CheckBox12{"CheckBox12"};  // hidden: the save-options dialog was confirmed
 
   // ---- Page "Atmosféra"
   forms::Edit Edit13{"Edit13"}, Edit8{"Edit8"}, Edit29{"Edit29"}, Edit9{"Edit9"}, Edit10{"Edit10"},
@@ -164,6 +166,14 @@ class Tvstup : public forms::Window {
   void N6Click();
   void N2Click();
   void Button16Click();
+  // Saved computations, parameter files and the cartridge list
+  void Button1Click();
+  void Button5Click();
+  void Button7Click();
+  void Button15Click();
+  void LoadParameterFile(const std::string& path);
+  // Loads the DRG file at path as "Načti funkci odporu" does after its dialog.
+  void LoadDrgPath(const std::string& path);
 
   // ---- Engine steps that read the window
   void ReadShotInputs();
@@ -195,9 +205,12 @@ class Tvstup : public forms::Window {
   void StoreClone(int slot);
   void StartCoefficientSearch();
   void FinishCoefficientSearch(const double* launchAngleDeg);
+  void ReadStartupFile();
+  void WireFileHandlers();
 
   Application& app_;
   std::unique_ptr<Computation> comp_;
   TPlotCanvas graph_;
   std::vector<double> scratch_;
+  std::string drgDialogName_;  // the file name "Načti funkci odporu" proposes
 };

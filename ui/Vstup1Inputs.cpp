@@ -226,9 +226,14 @@ void Tvstup::Button4Click() {
   forms::FileDialogOptions options;
   options.filter = "Funkce odporu  (*.drg)|*.drg";
   options.initialDir = platform().ProgramFolder();
+  options.defaultName = drgDialogName_;
   const auto path = platform().OpenFileDialog(options);
   if (!path) return;
-  const auto bytes = ReadFileBytes(*path);
+  LoadDrgPath(*path);
+}
+
+void Tvstup::LoadDrgPath(const std::string& path) {
+  const auto bytes = ReadFileBytes(path);
   if (!bytes) ShowMessageAbort("DRG funkce odporu nenalezena.");
   ComboBox6.SetItemIndex(kDragLoaded);
   SelectDragFunction(kDragLoaded);
@@ -245,7 +250,7 @@ void Tvstup::Button4Click() {
   if (drg.status != DrgStatus::Ok) ShowMessageAbort("Chybný formát dat.");
   ResampleToGrid(comp_->dragGrid, drg.speeds, drg.coefficients,
                  static_cast<int>(drg.speeds.size()));
-  comp_->drgPath = *path;
+  comp_->drgPath = path;
   comp_->gridFunction = kDragLoaded;
   RadioGroup5.SetItemIndex(0);
   Edit1.SetText("1");
