@@ -680,80 +680,82 @@ TEST_F(QtViewTest, MaximisedDragGraphFillsTheWindow) {
   EXPECT_EQ(g.Graf1.Width(), view.Graph()->width());
   EXPECT_EQ(g.Graf1.Picture().Width(), view.Graph()->width());
   EXPECT_EQ(g.Graf1.Picture().Height(), view.Graph()->height());
-  // ---- The cartridge list and the save-options dialog
+}
 
-  TEST_F(QtViewTest, ListTableShowsTheModelAndTakesEditsAndRowClicks) {
-    OpenCalculation();
-    Ttabulka& list = app_->tabulka();
-    platform_->ShowWindow(list, false);
-    list.Button1.Click();
-    list.Button5Click();
-    list.StringGrid1.SetCell(1, 2, "6,5");
-    list.StringGrid1.SetCell(3, 2, "G7");
-    list.StringGrid1.SetCell(7, 2, "Lapua Scenar");
-    auto* grid = Widget<StringGridWidget>(list.StringGrid1);
-    ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(grid->item(0, 1)->text(), " Průměr [mm]");
-    EXPECT_EQ(grid->item(2, 7)->text(), "Lapua Scenar");
-    // A person types into a cell; the header cells take no typing.
-    grid->item(2, 2)->setText("0,31");
-    EXPECT_EQ(list.StringGrid1.Cell(2, 2), "0,31");
-    EXPECT_FALSE(grid->item(0, 2)->flags() & Qt::ItemIsEditable);
-    // A press on the row copies it into the calculation window.
-    const QRect cell = grid->visualItemRect(grid->item(2, 4));
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(app_->vstup().Edit33.Text(), "Lapua Scenar");
-    EXPECT_EQ(app_->vstup().Edit1.Text(), "0,31");
-    EXPECT_EQ(app_->vstup().ComboBox6.ItemIndex(), 5);
-    EXPECT_EQ(list.Edit1.Text(), "2");
-  }
+// ---- The cartridge list and the save-options dialog
 
-  TEST_F(QtViewTest, SaveOptionsDialogIsModalAndPokracovatConfirmsIt) {
-    OpenCalculation();
-    Tnastaveniuloz& dialog = app_->nastaveniuloz();
-    Tvstup& w = app_->vstup();
-    bool sawDialog = false;
-    expectedModal_ = platform_->ViewOf(dialog);
-    QTimer::singleShot(0, [&] {
-      auto* view = platform_->ViewOf(dialog);
-      sawDialog = view && view->isVisible() && QApplication::activeModalWidget() == view;
-      Click(Widget<QCheckBox>(dialog.CheckBox4));
-      Click(Widget<QPushButton>(dialog.Button1));
-    });
-    w.CheckBox12.SetChecked(false);
-    platform_->ShowWindow(dialog, true);
-    EXPECT_TRUE(sawDialog);
-    EXPECT_TRUE(w.CheckBox12.Checked());
-    EXPECT_TRUE(dialog.Options().columns[3]);
-    EXPECT_FALSE(platform_->ViewOf(dialog)->isVisible());
-  }
+TEST_F(QtViewTest, ListTableShowsTheModelAndTakesEditsAndRowClicks) {
+  OpenCalculation();
+  Ttabulka& list = app_->tabulka();
+  platform_->ShowWindow(list, false);
+  list.Button1.Click();
+  list.Button5Click();
+  list.StringGrid1.SetCell(1, 2, "6,5");
+  list.StringGrid1.SetCell(3, 2, "G7");
+  list.StringGrid1.SetCell(7, 2, "Lapua Scenar");
+  auto* grid = Widget<StringGridWidget>(list.StringGrid1);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->rowCount(), 3);
+  EXPECT_EQ(grid->item(0, 1)->text(), " Průměr [mm]");
+  EXPECT_EQ(grid->item(2, 7)->text(), "Lapua Scenar");
+  // A person types into a cell; the header cells take no typing.
+  grid->item(2, 2)->setText("0,31");
+  EXPECT_EQ(list.StringGrid1.Cell(2, 2), "0,31");
+  EXPECT_FALSE(grid->item(0, 2)->flags() & Qt::ItemIsEditable);
+  // A press on the row copies it into the calculation window.
+  const QRect cell = grid->visualItemRect(grid->item(2, 4));
+  QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(app_->vstup().Edit33.Text(), "Lapua Scenar");
+  EXPECT_EQ(app_->vstup().Edit1.Text(), "0,31");
+  EXPECT_EQ(app_->vstup().ComboBox6.ItemIndex(), 5);
+  EXPECT_EQ(list.Edit1.Text(), "2");
+}
 
-  TEST(ProgramFolder, ExecutableFolderWhileWritableOtherwiseTheUserFolderWithTheLists) {
-    QTemporaryDir root;
-    const QString data = root.path() + "/user/trajekta";
-    QDir().mkpath(root.path() + "/share/trajekta");
-    auto write = [](const QString& path, const QByteArray& bytes) {
-      QFile f(path);
-      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-      f.write(bytes);
-    };
-    write(root.path() + "/share/trajekta/strely.txt", "shipped");
-    EXPECT_EQ(ResolveProgramFolder(root.path(), data), root.path().toStdString());
-    // An executable folder that takes no file (here a path through a file) is an installed
-    // program: the user's folder is made and gets the shipped lists, once.
-    write(root.path() + "/bin", "");
-    const QString installed = root.path() + "/bin";
-    EXPECT_EQ(ResolveProgramFolder(installed, data), data.toStdString());
-    QFile copied(data + "/strely.txt");
-    ASSERT_TRUE(copied.open(QIODevice::ReadWrite));
-    EXPECT_EQ(copied.readAll(), "shipped");
-    copied.resize(0);
-    copied.write("mine");
-    copied.close();
-    EXPECT_EQ(ResolveProgramFolder(installed, data), data.toStdString());
-    QFile again(data + "/strely.txt");
-    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(again.readAll(), "mine");
-    EXPECT_FALSE(QFile::exists(data + "/naboje.txt"));
-  }
+TEST_F(QtViewTest, SaveOptionsDialogIsModalAndPokracovatConfirmsIt) {
+  OpenCalculation();
+  Tnastaveniuloz& dialog = app_->nastaveniuloz();
+  Tvstup& w = app_->vstup();
+  bool sawDialog = false;
+  expectedModal_ = platform_->ViewOf(dialog);
+  QTimer::singleShot(0, [&] {
+    auto* view = platform_->ViewOf(dialog);
+    sawDialog = view && view->isVisible() && QApplication::activeModalWidget() == view;
+    Click(Widget<QCheckBox>(dialog.CheckBox4));
+    Click(Widget<QPushButton>(dialog.Button1));
+  });
+  w.CheckBox12.SetChecked(false);
+  platform_->ShowWindow(dialog, true);
+  EXPECT_TRUE(sawDialog);
+  EXPECT_TRUE(w.CheckBox12.Checked());
+  EXPECT_TRUE(dialog.Options().columns[3]);
+  EXPECT_FALSE(platform_->ViewOf(dialog)->isVisible());
+}
+
+TEST(ProgramFolder, ExecutableFolderWhileWritableOtherwiseTheUserFolderWithTheLists) {
+  QTemporaryDir root;
+  const QString data = root.path() + "/user/trajekta";
+  QDir().mkpath(root.path() + "/share/trajekta");
+  auto write = [](const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  };
+  write(root.path() + "/share/trajekta/strely.txt", "shipped");
+  EXPECT_EQ(ResolveProgramFolder(root.path(), data), root.path().toStdString());
+  // An executable folder that takes no file (here a path through a file) is an installed
+  // program: the user's folder is made and gets the shipped lists, once.
+  write(root.path() + "/bin", "");
+  const QString installed = root.path() + "/bin";
+  EXPECT_EQ(ResolveProgramFolder(installed, data), data.toStdString());
+  QFile copied(data + "/strely.txt");
+  ASSERT_TRUE(copied.open(QIODevice::ReadWrite));
+  EXPECT_EQ(copied.readAll(), "shipped");
+  copied.resize(0);
+  copied.write("mine");
+  copied.close();
+  EXPECT_EQ(ResolveProgramFolder(installed, data), data.toStdString());
+  QFile again(data + "/strely.txt");
+  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+  EXPECT_EQ(again.readAll(), "mine");
+  EXPECT_FALSE(QFile::exists(data + "/naboje.txt"));
+}
