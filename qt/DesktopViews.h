@@ -2,6 +2,7 @@
 #include <memory>
 
 class Application;
+class MildotView;
 class OprogramuView;
 class QtPlatform;
 class VstupView;
@@ -16,9 +17,11 @@ class DesktopViews {
   ZakladniView& start() { return *start_; }
   VstupView& calculation() { return *calculation_; }
   OprogramuView& about() { return *about_; }
+  MildotView& reticle() { return *reticle_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
   std::unique_ptr<VstupView> calculation_;
   std::unique_ptr<OprogramuView> about_;
+  std::unique_ptr<MildotView> reticle_;
 };

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/Mildot1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
@@ -8,7 +9,8 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
   vstup_ = std::make_unique<Tvstup>(*this, platform);
   oprogramu_ = std::make_unique<Toprogramu>(platform);
-  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get()};
+  mildot_ = std::make_unique<Tmildot>(*this, platform);
+  windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get(), mildot_.get()};
 }
 
 Application::~Application() {
@@ -40,6 +42,10 @@ void Application::ShowCalculation() {
 
 void Application::ShowAbout() {
   platform_.ShowWindow(*oprogramu_, false);
+}
+
+void Application::ShowMildot() {
+  platform_.ShowWindow(*mildot_, false);
 }
 
 void Application::Quit() {

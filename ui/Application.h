@@ -9,6 +9,7 @@
 class Tzakladni;
 class Tvstup;
 class Toprogramu;
+class Tmildot;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -24,6 +25,7 @@ class Application {
   Tzakladni& zakladni() { return *zakladni_; }
   Tvstup& vstup() { return *vstup_; }
   Toprogramu& oprogramu() { return *oprogramu_; }
+  Tmildot& mildot() { return *mildot_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -31,6 +33,7 @@ class Application {
 
   void ShowCalculation();
   void ShowAbout();
+  void ShowMildot();
   void Quit();
   bool QuitRequested() const { return quit_; }
 
@@ -39,6 +42,7 @@ class Application {
   std::unique_ptr<Tzakladni> zakladni_;
   std::unique_ptr<Tvstup> vstup_;
   std::unique_ptr<Toprogramu> oprogramu_;
+  std::unique_ptr<Tmildot> mildot_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

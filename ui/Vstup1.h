@@ -143,6 +143,8 @@ class Tvstup : public forms::Window {
   void Button3Click();
   void Button4Click();
   void Button13Click();
+  void Button19Click();  // the reticle ranging report
+  void Button20Click();
   // Trajectory graph
   void RadioGroup1Click();
   void RadioGroup2Click();
