@@ -53,6 +53,7 @@ class Session {
   }
 
   Tvstup& w() { return app_.vstup(); }
+  Application& app() { return app_; }
   forms::ScriptedPlatform& platform() { return platform_; }
 
   // Runs an action through the dispatcher and returns the boxes it showed.
