@@ -63,7 +63,13 @@ TReticleReport ReticleRanging(Computation& c, int reticle, double divisionDeg, T
   wind.fill(0);
 
   TShotInputs& in = c.in;
-  const double crossWind = in.crossWind;
+  // The wind-mark run blows 20 m/s; the real crosswind comes back even when the run aborts,
+  // so that the reticle window never shows the borrowed value.
+  struct CrossWindBack {
+    double& wind;
+    double value;
+    ~CrossWindBack() { wind = value; }
+  } crossWindBack{in.crossWind, in.crossWind};
   in.launchAngleDeg = zeroAngleDeg + (count - r.centre) * delta;
   if (mode == TMarkMode::Wind) in.crossWind = kWindRunMps;
   IntegrateTrajectory(c, TIntegrationMode::Full, hooks);
@@ -147,7 +153,6 @@ TReticleReport ReticleRanging(Computation& c, int reticle, double divisionDeg, T
       if (v >= 10) v = RoundTo(v, 0);
       wind[w] = v;
     }
-    in.crossWind = crossWind;
   }
   return report;
 }
