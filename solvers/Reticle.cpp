@@ -1,6 +1,7 @@
 #include "solvers/Reticle.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "core/LinearInterp.h"
 #include "core/NumberText.h"
@@ -33,6 +34,12 @@ constexpr double kWindRunMps = 20;
 double SightAngleDeg(double yCm, double xM) {
   if (xM == 0) return yCm > 0 ? 90 : (yCm < 0 ? -90 : 0);
   return std::atan(0.01 * yCm / xM) * kRadToDeg;
+}
+
+// The drift angle of a point seen from the muzzle, in radians; sideways at the muzzle itself.
+double DriftAngleRad(double zCm, double xM) {
+  if (xM == 0) return zCm != 0 ? std::numbers::pi / 2 : 0;
+  return std::atan(0.01 * std::fabs(zCm) / xM);
 }
 
 }  // namespace
@@ -111,7 +118,7 @@ TReticleReport ReticleRanging(Computation& c, int reticle, double divisionDeg, T
     for (int w = 1; w <= r.windDivisions; ++w) {
       const double target = w * delta * kDegToRad;
       int g = 1;
-      while (g < n && !(std::atan(0.01 * std::fabs(tr.zCm[g]) / tr.xM[g]) >= target)) ++g;
+      while (g < n && !(DriftAngleRad(tr.zCm[g], tr.xM[g]) >= target)) ++g;
       if (g >= n) g = 0;
       wind[w] = g ? RoundTo(tr.xM[g], 0) : 0;
       if (!milDot) continue;
