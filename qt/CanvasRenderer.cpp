@@ -91,6 +91,13 @@ QImage RenderCanvas(const forms::Canvas& canvas) {
         painter.setBrush(ToQColor(op.brush.color));
         if (op.kind == forms::OpKind::Rectangle) {
           painter.drawRect(*box);
+        } else if (op.pen.width > 1 && std::min(box->width(), box->height()) < op.pen.width) {
+          // A GDI pen wider than the ellipse covers it whole (a reticle's dot); Qt's stroker
+          // would leave the inside open.
+          const int grow = op.pen.width / 2;
+          painter.setPen(Qt::NoPen);
+          painter.setBrush(ToQColor(op.pen.color));
+          painter.drawEllipse(box->adjusted(-grow, -grow, grow + 1, grow + 1));
         } else {
           painter.drawEllipse(*box);
         }

@@ -3,6 +3,7 @@
 #include "qt/EnergieView.h"
 #include "qt/GrafodporuView.h"
 #include "qt/KoeficientyView.h"
+#include "qt/MildotView.h"
 #include "qt/NastaveniulozView.h"
 #include "qt/NmvView.h"
 #include "qt/OprogramuView.h"
@@ -28,6 +29,7 @@ DesktopViews::DesktopViews(QtPlatform& platform, Application& app) {
   atmosphere_ = std::make_unique<NmvView>(app.nmv(), platform);
   coefficients_ = std::make_unique<KoeficientyView>(app.koeficienty(), platform);
   dragGraph_ = std::make_unique<GrafodporuView>(app.grafodporu(), platform);
+  reticle_ = std::make_unique<MildotView>(app.mildot(), platform);
   saveOptions_ = std::make_unique<NastaveniulozView>(app.nastaveniuloz(), platform);
   velocityCorrections_ = std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform);
   energy_ = std::make_unique<EnergieView>(app.energie(), platform);

@@ -8,6 +8,7 @@ class GrafodporuView;
 class KoeficientyView;
 class NastaveniulozView;
 class TabulkaView;
+class MildotView;
 class OprogramuView;
 class PrevodyView;
 class QtPlatform;
@@ -32,6 +33,7 @@ class DesktopViews {
   GrafodporuView& dragGraph() { return *dragGraph_; }
   TabulkaView& list() { return *list_; }
   NastaveniulozView& saveOptions() { return *saveOptions_; }
+  MildotView& reticle() { return *reticle_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -45,4 +47,5 @@ class DesktopViews {
   std::unique_ptr<GrafodporuView> dragGraph_;
   std::unique_ptr<TabulkaView> list_;
   std::unique_ptr<NastaveniulozView> saveOptions_;
+  std::unique_ptr<MildotView> reticle_;
 };

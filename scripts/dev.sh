@@ -35,7 +35,8 @@ case "$action" in
     ;;
   bench)
     cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build build-release -j "$jobs" --target trajekta_bench trajekta_solvers_bench
+    cmake --build build-release -j "$jobs" --target trajekta_bench trajekta_solvers_bench \
+      trajekta_reticle_bench
     ;;
 esac
 
@@ -52,7 +53,8 @@ case "$action" in
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   bench)
-    build-release/bench/trajekta_bench
-    exec build-release/bench/trajekta_solvers_bench
+    for bench in trajekta_bench trajekta_solvers_bench trajekta_reticle_bench; do
+      build-release/bench/$bench
+    done
     ;;
 esac

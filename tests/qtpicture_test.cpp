@@ -67,6 +67,18 @@ TEST(RenderCanvasTest, RectangleCoversItsBoxWithoutTheFarEdges) {
   EXPECT_EQ(image.pixelColor(15, 20), kWhite);
 }
 
+TEST(RenderCanvasTest, PenWiderThanAnEllipseCoversItWhole) {
+  forms::Canvas c = WhitePicture(40, 40);
+  c.pen.width = 8;
+  c.Ellipse(18, 18, 22, 22);  // a reticle's dot: white brush, wide black pen
+  const QImage image = RenderCanvas(c);
+  for (int d : {-5, 0, 5}) {
+    EXPECT_EQ(image.pixelColor(20 + d, 20), kBlack) << d;
+    EXPECT_EQ(image.pixelColor(20, 20 + d), kBlack) << d;
+  }
+  EXPECT_EQ(image.pixelColor(20, 27), kWhite);
+}
+
 TEST(RenderCanvasTest, TextHangsBelowAndRightOfItsPoint) {
   forms::Canvas c = WhitePicture(120, 60);
   c.TextOut(30, 20, "čas 8");

@@ -31,6 +31,7 @@
 #include "qt/FormBuilder.h"
 #include "qt/FormView.h"
 #include "qt/GrafodporuView.h"
+#include "qt/MildotView.h"
 #include "qt/OprogramuView.h"
 #include "qt/QtPlatform.h"
 #include "qt/SplitterBar.h"
@@ -39,6 +40,7 @@
 #include "qt/ZakladniView.h"
 #include "ui/Application.h"
 #include "ui/Grafodporu1.h"
+#include "ui/Mildot1.h"
 #include "ui/Nastaveniuloz1.h"
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
@@ -496,6 +498,29 @@ TEST_F(QtViewTest, GraphIsSavedUnderTheChosenNameWithItsExtension) {
   QImageReader saved(folder_.filePath("graf.bmp"));
   EXPECT_EQ(saved.format(), "bmp");
   EXPECT_EQ(saved.size(), QSize(Tvstup::kGraphWidth, Tvstup::kGraphHeight));
+}
+
+TEST_F(QtViewTest, ReticleReportOpensTheReticleWindowWhereThePictureIsSavedAndRangesAreTaken) {
+  OpenCalculation();
+  Tvstup& w = app_->vstup();
+  Tmildot& m = app_->mildot();
+  Widget<QPushButton>(w.Button19)->click();  // on a page not shown
+  ASSERT_TRUE(views_->reticle().isVisible());
+  const QImage picture = Widget<ImageWidget>(m.Image1)->grab().toImage();
+  EXPECT_EQ(picture.size(), QSize(360, 385));
+  EXPECT_GT(CountPixels(picture, QColor(255, 0, 0)), 40) << "the aiming cross";
+
+  Type(Widget<QLineEdit>(m.Edit1), "1,8");
+  Type(Widget<QLineEdit>(m.Edit2), "4");
+  Click(Widget<QPushButton>(m.Button3));
+  EXPECT_EQ(Widget<QLabel>(m.Label3)->text(), "450");
+
+  fileAnswer_ = folder_.filePath("osnova");
+  Click(Widget<QPushButton>(m.Button2));
+  EXPECT_EQ(TakeFileDialogs(), std::vector<std::string>{"Uložit jako"});
+  QImageReader saved(folder_.filePath("osnova.bmp"));
+  EXPECT_EQ(saved.format(), "bmp");
+  EXPECT_EQ(saved.size(), QSize(360, 385));
 }
 
 TEST_F(QtViewTest, MaximisedWindowStretchesGraphAndResultPanel) {

@@ -3,6 +3,7 @@
 #include "ui/Energie1.h"
 #include "ui/Grafodporu1.h"
 #include "ui/Koeficienty1.h"
+#include "ui/Mildot1.h"
 #include "ui/Nastaveniuloz1.h"
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
@@ -21,13 +22,14 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   nmv_ = std::make_unique<Tnmv>(platform);
   koeficienty_ = std::make_unique<Tkoeficienty>(*this, platform);
   grafodporu_ = std::make_unique<Tgrafodporu>(*this, platform);
+  mildot_ = std::make_unique<Tmildot>(*this, platform);
   nastaveniuloz_ = std::make_unique<Tnastaveniuloz>(*this, platform);
   teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
   // The order of creation (and of the creation handlers) is the program's.
-  windows_ = {zakladni_.get(),      vstup_.get(),         oprogramu_.get(),   tabulka_.get(),
-              prevody_.get(),       nmv_.get(),           koeficienty_.get(), grafodporu_.get(),
-              nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get()};
+  windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(),     tabulka_.get(),
+              prevody_.get(),  nmv_.get(),           koeficienty_.get(),   grafodporu_.get(),
+              mildot_.get(),   nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get()};
 }
 
 Application::~Application() {
@@ -59,6 +61,10 @@ void Application::ShowCalculation() {
 
 void Application::ShowAbout() {
   platform_.ShowWindow(*oprogramu_, false);
+}
+
+void Application::ShowMildot() {
+  platform_.ShowWindow(*mildot_, false);
 }
 
 void Application::Quit() {

@@ -17,6 +17,7 @@ class Tkoeficienty;
 class Tgrafodporu;
 class Ttabulka;
 class Tnastaveniuloz;
+class Tmildot;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -40,6 +41,7 @@ class Application {
   Tgrafodporu& grafodporu() { return *grafodporu_; }
   Ttabulka& tabulka() { return *tabulka_; }
   Tnastaveniuloz& nastaveniuloz() { return *nastaveniuloz_; }
+  Tmildot& mildot() { return *mildot_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -47,6 +49,7 @@ class Application {
 
   void ShowCalculation();
   void ShowAbout();
+  void ShowMildot();
   void Quit();
   bool QuitRequested() const { return quit_; }
 
@@ -63,6 +66,7 @@ class Application {
   std::unique_ptr<Tgrafodporu> grafodporu_;
   std::unique_ptr<Ttabulka> tabulka_;
   std::unique_ptr<Tnastaveniuloz> nastaveniuloz_;
+  std::unique_ptr<Tmildot> mildot_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -6,6 +6,7 @@
 #include "core/Abort.h"
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
+#include "solvers/Reticle.h"
 #include "ui/Application.h"
 #include "ui/Energie1.h"
 #include "ui/Grafodporu1.h"
@@ -150,6 +151,8 @@ void Tvstup::SetDesignState() {
   Edit42.SetText("24");
   Edit43.SetText("24");
   Edit64.SetText("300");
+  ComboBox7.SetItems(ReticleNames());
+  ComboBox7.SetItemIndex(0);
   RadioGroup8.SetCaption("Horizont. značky");
   RadioGroup8.SetItems({"Vzdálenost", "Vítr"});
   CheckBox13.SetCaption("Záměrný křížek");
@@ -284,6 +287,8 @@ void Tvstup::WireHandlers() {
   Button3.OnClick = [this] { Button3Click(); };
   Button4.OnClick = [this] { Button4Click(); };
   Button13.OnClick = [this] { Button13Click(); };
+  Button19.OnClick = [this] { Button19Click(); };
+  Button20.OnClick = [this] { Button20Click(); };
   RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
   RadioGroup2.OnClick = [this] { RadioGroup2Click(); };
   CheckBox1.OnClick = [this] { CheckBox1Click(); };

@@ -150,6 +150,8 @@ class Tvstup : public forms::Window {
   void Button11Click();
   void Button12Click();
   void Button14Click();
+  void Button19Click();  // the reticle ranging report
+  void Button20Click();
   // Trajectory graph
   void RadioGroup1Click();
   void RadioGroup2Click();
