@@ -5,7 +5,7 @@
 #   scripts/dev.sh bench   the engine benchmarks
 #   scripts/dev.sh fuzz [SECONDS]  every fuzz target for SECONDS (30) each, one after the other
 #   scripts/dev.sh package the Debian package build-package/trajekta_*.deb
-#   scripts/dev.sh install-check  install into a temporary DESTDIR and check what was installed
+#   scripts/dev.sh install-check  install build/ into a temporary DESTDIR and check the result
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -36,7 +36,7 @@ fi
 
 jobs="$(nproc)"
 case "$action" in
-  run | test)
+  run | test | install-check)
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build -j "$jobs"
     ;;
@@ -48,7 +48,7 @@ case "$action" in
     CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAJEKTA_FUZZ=ON >/dev/null
     cmake --build build-fuzz -j "$jobs"
     ;;
-  package | install-check)
+  package)
     cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DTRAJEKTA_BENCH=OFF >/dev/null
     cmake --build build-package -j "$jobs" --target trajekta trajekta-cli trajekta_icons
@@ -86,6 +86,6 @@ case "$action" in
     ls build-package/*.deb
     ;;
   install-check)
-    exec scripts/install-check.sh build-package
+    exec scripts/install-check.sh build
     ;;
 esac
