@@ -49,7 +49,9 @@ case "$action" in
     cmake --build build-fuzz -j "$jobs"
     ;;
   package)
+    # Only the installed targets; cpack would otherwise build every test first.
     cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+      -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
       -DTRAJEKTA_BENCH=OFF >/dev/null
     cmake --build build-package -j "$jobs" --target trajekta trajekta-cli trajekta_icons
     ;;
