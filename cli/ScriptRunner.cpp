@@ -51,7 +51,7 @@ Application& ScriptRunner::App() {
 
 int ScriptRunner::Fail(int lineNo, const std::string& text) {
   err_ << "line " << lineNo << ": " << text << "\n";
-  return 2;
+  return 1;
 }
 
 forms::Control* ScriptRunner::FindControl(const std::string& path, int lineNo) {
@@ -118,7 +118,7 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
       return 0;
     }
     forms::Control* c = FindControl(target, lineNo);
-    if (!c) return 2;
+    if (!c) return 1;
     platform_.QueueModalAnswer(c->Name());
     return 0;
   }
@@ -144,7 +144,7 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
 
   words >> target;
   forms::Control* control = FindControl(target, lineNo);
-  if (!control) return 2;
+  if (!control) return 1;
 
   if (command == "print") {
     Print(*control);

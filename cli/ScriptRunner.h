@@ -12,7 +12,8 @@ class ScriptRunner {
   ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder);
   ~ScriptRunner();
 
-  // Exit status: 0 when the script ran to its end, 2 for a line it does not understand.
+  // Exit status: 0 when the script ran to its end (message boxes included), 1 for a line
+  // that cannot run; the line number goes to the error stream.
   int Run(std::istream& script);
 
   // Creates the windows now (otherwise the first command that needs them does).

@@ -18,7 +18,11 @@ namespace {
 
 const char* const kUsage =
     "usage: trajekta-cli run SCRIPT|- [--program-folder DIR]\n"
-    "       trajekta-cli table [PARAMETER-FILE] [--program-folder DIR]\n"
+    "       trajekta-cli table [PARAMETER-FILE|-] [--program-folder DIR]\n"
+    "       trajekta-cli --help | --version\n"
+    "\n"
+    "Exit status: 0 done (message boxes are output), 1 a script line or file that cannot\n"
+    "be used (its line number on standard error), 2 wrong command-line arguments.\n"
     "\n"
     "Script commands, one a line (# starts a comment):\n"
     "  decimal , | .                   decimal separator of the fields\n"
@@ -54,22 +58,36 @@ class TempFolder {
   std::string path_;
 };
 
+int Usage(const std::string& problem) {
+  std::cerr << "trajekta-cli: " << problem << "\n" << kUsage;
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string folder;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--program-folder" && i + 1 < args.size()) {
+    if (args[i] == "--program-folder") {
+      if (i + 1 >= args.size()) return Usage("--program-folder needs a folder");
       folder = args[i + 1];
       args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
       break;
     }
   }
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
-    return args.empty() ? 2 : 0;
+    return 0;
   }
+  if (!args.empty() && args[0] == "--version") {
+    std::cout << "trajekta-cli " TRAJEKTA_VERSION "\n";
+    return 0;
+  }
+  if (args.empty()) return Usage("a command is needed");
+  const bool run = args[0] == "run" && args.size() == 2;
+  const bool table = args[0] == "table" && args.size() <= 2;
+  if (!run && !table) return Usage("unknown command or wrong arguments: " + args[0]);
 
   SetDecimalSeparator(SystemDecimalSeparator());
   TempFolder temp;
@@ -83,20 +101,25 @@ int main(int argc, char** argv) {
   char* qtArgv[] = {argv[0], nullptr};
   QGuiApplication gui(qtArgc, qtArgv);
 
-  if (args[0] == "run" && args.size() == 2) {
+  if (run) {
     ScriptRunner runner(std::cout, std::cerr, folder);
     if (args[1] == "-") return runner.Run(std::cin);
     std::ifstream script(args[1]);
     if (!script) {
       std::cerr << "trajekta-cli: cannot read " << args[1] << "\n";
-      return 2;
+      return 1;
     }
     return runner.Run(script);
   }
   if (args[0] == "table" && args.size() <= 2) {
+    if (args.size() == 2 && args[1] == "-") {
+      // Standard input becomes a file like any other parameter file.
+      args[1] = temp.path() + "/stdin.txt";
+      std::ofstream(args[1], std::ios::binary) << std::cin.rdbuf();
+    }
     if (args.size() == 2 && !std::ifstream(args[1])) {
       std::cerr << "trajekta-cli: cannot read " << args[1] << "\n";
-      return 2;
+      return 1;
     }
     ScriptRunner runner(std::cout, std::cerr, folder);
     Tvstup& w = runner.App().vstup();
@@ -112,6 +135,5 @@ int main(int argc, char** argv) {
     for (size_t i = before; i < lines.size(); ++i) std::cout << lines[i] << "\n";
     return ok ? 0 : 1;
   }
-  std::cerr << kUsage;
-  return 2;
+  return Usage("unknown command");
 }

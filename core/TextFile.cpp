@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace {
 // iconv in one direction; an unconvertible character becomes '?' and conversion goes on.
@@ -53,6 +52,77 @@ std::string Cp1250FromUtf8(std::string_view text) {
   return Convert("CP1250", "UTF-8", text, 4);
 }
 
+namespace {
+// Valid UTF-8 (no overlong forms, surrogates or code points above U+10FFFF) with at least
+// one multi-byte character.
+bool LooksLikeUtf8(std::string_view b) {
+  bool multiByte = false;
+  for (size_t i = 0; i < b.size();) {
+    const unsigned char c = static_cast<unsigned char>(b[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+      n = 1;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      n = 2;
+      if (c == 0xE0) lo = 0xA0;
+      if (c == 0xED) hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      n = 3;
+      if (c == 0xF0) lo = 0x90;
+      if (c == 0xF4) hi = 0x8F;
+    } else {
+      return false;
+    }
+    if (i + n >= b.size()) return false;
+    for (size_t k = 1; k <= n; ++k) {
+      const unsigned char t = static_cast<unsigned char>(b[i + k]);
+      if (t < (k == 1 ? lo : 0x80) || t > (k == 1 ? hi : 0xBF)) return false;
+    }
+    multiByte = true;
+    i += n + 1;
+  }
+  return multiByte;
+}
+}  // namespace
+
+std::string Utf8FromFileText(std::string_view bytes) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
+  if (LooksLikeUtf8(bytes)) return std::string(bytes);
+  return Utf8FromCp1250(bytes);
+}
+
+std::string TextFromFileBytes(std::string_view bytes) {
+  const std::string text = Utf8FromFileText(bytes);
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+    } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
+      out += '\n';  // a bare CR ends a line as well
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return std::nullopt;
@@ -64,24 +134,13 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 std::optional<std::string> ReadTextFile(const std::string& path) {
   auto bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
-  std::string text = Utf8FromCp1250(*bytes);
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return out;
+  return TextFromFileBytes(*bytes);
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   auto text = ReadTextFile(path);
   if (!text) return std::nullopt;
-  std::vector<std::string> lines;
-  std::string line;
-  std::istringstream in(*text);
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
+  return SplitLines(*text);
 }
 
 namespace {

@@ -9,6 +9,16 @@ std::string Utf8FromCp1250(std::string_view bytes);
 // Characters without a Windows-1250 code become '?'.
 std::string Cp1250FromUtf8(std::string_view text);
 
+// Bytes of a text file as UTF-8 text. Windows-1250 unless the bytes are valid UTF-8 with at
+// least one character beyond ASCII (or a UTF-8 byte order mark, which is dropped): a list
+// saved by a modern editor reads as its author wrote it. Bytes that Windows-1250 leaves
+// undefined (0x81, 0x83, 0x88, 0x90, 0x98) become '?'.
+std::string Utf8FromFileText(std::string_view bytes);
+// The same with every line end (CR LF, bare LF, bare CR) made one LF.
+std::string TextFromFileBytes(std::string_view bytes);
+// Lines of LF-separated text; a final LF does not start another line.
+std::vector<std::string> SplitLines(std::string_view text);
+
 // The raw bytes of a file; nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 // A text file as UTF-8 with LF line breaks.

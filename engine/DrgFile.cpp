@@ -17,8 +17,8 @@ bool ReadHeader(std::string_view b, size_t& pos, DrgContents& out) {
   ++pos;  // the blank after the comma
   const size_t nameEnd = b.find(',', pos);
   if (nameEnd == std::string_view::npos || nameEnd - pos > kDrgMaxNameLength) return false;
-  if (b.substr(pos, nameEnd - pos).find('\n') != std::string_view::npos) return false;
-  out.name = Utf8FromCp1250(b.substr(pos, nameEnd - pos));
+  if (b.substr(pos, nameEnd - pos).find_first_of("\r\n") != std::string_view::npos) return false;
+  out.name = Utf8FromFileText(b.substr(pos, nameEnd - pos));
   pos = nameEnd + 1;
   double mass = 0;
   if (ScanDouble(b, pos, mass)) out.massKg = mass;
@@ -27,10 +27,10 @@ bool ReadHeader(std::string_view b, size_t& pos, DrgContents& out) {
   pos = massComma + 1;
   double diameter = 0;
   if (ScanDouble(b, pos, diameter)) out.diameterM = diameter;
-  size_t lineEnd = b.find('\n', pos);
+  // CR LF, bare LF or bare CR ends the header.
+  size_t lineEnd = b.find_first_of("\r\n", pos);
   if (lineEnd == std::string_view::npos) lineEnd = b.size();
-  std::string_view rest = b.substr(pos, lineEnd - pos);
-  if (!rest.empty() && rest.back() == '\r') rest.remove_suffix(1);
+  const std::string_view rest = b.substr(pos, lineEnd - pos);
   out.scrambled = rest.size() >= 12 && rest.substr(rest.size() - 12, 4) == "Enco";
   pos = lineEnd;
   return true;

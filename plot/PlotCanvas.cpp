@@ -140,6 +140,8 @@ void TPlotCanvas::AutoScale() {
 
 void TPlotCanvas::Redraw() {
   forms::Canvas& canvas = image_.Picture();
+  redrawPending_ = holdRedraws_ > 0 && image_.Width() >= canvas.Width() && H() >= canvas.Height();
+  if (redrawPending_) return;
   // The control's width, not the picture's: a control shrunk below the fit size keeps the
   // old picture, and its right part is left as it was.
   canvas.brush = forms::Brush{forms::kWhite};

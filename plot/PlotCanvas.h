@@ -56,6 +56,22 @@ class TPlotCanvas {
   void Redraw();
   void FitToImage();
 
+  // Holds redraws back while one action changes several curves; the last state is drawn
+  // when the scope ends. A redraw is held only when it erases the whole picture, so the
+  // picture ends up exactly as if every redraw had run.
+  class HeldRedraws {
+   public:
+    explicit HeldRedraws(TPlotCanvas& plot) : plot_(plot) { ++plot_.holdRedraws_; }
+    ~HeldRedraws() {
+      if (--plot_.holdRedraws_ == 0 && plot_.redrawPending_) plot_.Redraw();
+    }
+    HeldRedraws(const HeldRedraws&) = delete;
+    HeldRedraws& operator=(const HeldRedraws&) = delete;
+
+   private:
+    TPlotCanvas& plot_;
+  };
+
   void MouseDown(int x, int y);
   void MouseMove(int x, int y);
   void MouseUp(int x, int y);
@@ -99,4 +115,6 @@ class TPlotCanvas {
   bool dragging_ = false;
   double zoomStartX_ = 0, zoomStartY_ = 0;
   std::vector<TCurveSlot> slots_;
+  int holdRedraws_ = 0;
+  bool redrawPending_ = false;
 };

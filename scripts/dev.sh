@@ -3,18 +3,25 @@
 #   scripts/dev.sh run     the desktop program (the report of one computation without a display)
 #   scripts/dev.sh test    every test
 #   scripts/dev.sh bench   the engine and solver benchmarks
+#   scripts/dev.sh fuzz [SECONDS]  every fuzz target for SECONDS (30) each, one after the other
+#   scripts/dev.sh package the Debian package build-package/trajekta_*.deb
+#   scripts/dev.sh install-check  install build/ into a temporary DESTDIR and check the result
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 action="${1:-}"
-case "$action" in run | test | bench) ;; *)
-  echo "usage: scripts/dev.sh run|test|bench" >&2
+case "$action" in run | test | bench | fuzz | package | install-check) ;; *)
+  echo "usage: scripts/dev.sh run|test|bench|fuzz [SECONDS]|package|install-check" >&2
   exit 2
   ;;
 esac
 
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n fonts-liberation2 fontconfig clang-format xvfb xauth)
+case "$action" in
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  package | install-check) packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -29,7 +36,7 @@ fi
 
 jobs="$(nproc)"
 case "$action" in
-  run | test)
+  run | test | install-check)
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build -j "$jobs"
     ;;
@@ -37,6 +44,17 @@ case "$action" in
     cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build-release -j "$jobs" --target trajekta_bench trajekta_solvers_bench \
       trajekta_reticle_bench
+    ;;
+  fuzz)
+    CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAJEKTA_FUZZ=ON >/dev/null
+    cmake --build build-fuzz -j "$jobs"
+    ;;
+  package)
+    # Only the installed targets; cpack would otherwise build every test first.
+    cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+      -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+      -DTRAJEKTA_BENCH=OFF >/dev/null
+    cmake --build build-package -j "$jobs" --target trajekta trajekta-cli trajekta_icons
     ;;
 esac
 
@@ -56,5 +74,23 @@ case "$action" in
     for bench in trajekta_bench trajekta_solvers_bench trajekta_reticle_bench; do
       build-release/bench/$bench
     done
+    ;;
+  fuzz)
+    # New inputs go to build-fuzz/corpus/<target>; the seeds in tests/fuzz/<target> stay as they are.
+    seconds="${2:-30}"
+    for exe in build-fuzz/tests/fuzz/fuzz_*; do
+      name="${exe##*/fuzz_}"
+      mkdir -p "build-fuzz/corpus/$name" "build-fuzz/crashes/$name"
+      echo "== $name, $seconds s"
+      "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/crashes/$name/" "build-fuzz/corpus/$name" "tests/fuzz/$name"
+    done
+    ;;
+  package)
+    (cd build-package && cpack -G DEB)
+    ls build-package/*.deb
+    ;;
+  install-check)
+    exec scripts/install-check.sh build
     ;;
 esac

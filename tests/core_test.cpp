@@ -163,6 +163,28 @@ TEST_F(TextFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
             "b?c");
 }
 
+TEST(TextFromFileBytesTest, AnyLineEndUndefinedBytesAndUtf8) {
+  const struct {
+    std::string bytes, text;
+  } cases[] = {
+      {"a\r\nb\r\n", "a\nb\n"},
+      {"a\nb", "a\nb"},
+      {"a\rb\r\r\n", "a\nb\n\n"},
+      {"x\x81y\x83\x88\x90\x98", "x?y????"},  // undefined in Windows-1250
+      {"P\xF8\xED", "Pří"},
+      {"P\xC5\x99\xC3\xAD\r\n", "Pří\n"},  // UTF-8
+      {"\xEF\xBB\xBFP\xC5\x99", "Př"},     // UTF-8 with a byte order mark
+      {"\xEF\xBB\xBF"
+       "ab",
+       "ab"},
+      {"\xC5", "Ĺ"},                 // a cut UTF-8 sequence is Windows-1250
+      {"\xED\xA0\x80", "í\u00A0€"},  // so is an encoded surrogate
+  };
+  for (const auto& c : cases) EXPECT_EQ(TextFromFileBytes(c.bytes), c.text) << c.bytes;
+  EXPECT_EQ(SplitLines("a\n\nb\n"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("a"), (std::vector<std::string>{"a"}));
+}
+
 TEST_F(TextFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
   const std::string path = (dir_ / "keep.txt").string();
   ASSERT_EQ(WriteTextFile(path, {"old"}), "");

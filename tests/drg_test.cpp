@@ -63,6 +63,24 @@ TEST_F(DrgTest, ScrambledFileReadsBackToItsPlainTwin) {
   for (int j = 0; j <= kDragGridMax; ++j) ASSERT_NEAR(a.cd[j], b.cd[j], 1e-11) << j;
 }
 
+TEST_F(DrgTest, BareLfAndBareCrLineEndsReadLikeCrLf) {
+  const std::string crlf = ScrambledDrg(kSample);
+  const DrgContents expected = ParseDrg(crlf);
+  for (const std::string eol : {"\n", "\r"}) {
+    std::string text;
+    for (size_t i = 0; i < crlf.size(); ++i) {
+      const bool lineEnd = crlf.compare(i, 2, "\r\n") == 0;
+      text += lineEnd ? eol : std::string(1, crlf[i]);
+      i += lineEnd;
+    }
+    const DrgContents drg = ParseDrg(text);
+    ASSERT_EQ(drg.status, DrgStatus::Ok);
+    EXPECT_TRUE(drg.scrambled);
+    EXPECT_EQ(drg.speeds, expected.speeds);
+    EXPECT_EQ(drg.coefficients, expected.coefficients);
+  }
+}
+
 TEST_F(DrgTest, FunctionEndingAtMach4IsExtendedFlat) {
   std::vector<Pair> pairs(kSample.begin(), kSample.end() - 1);  // last point Mach 4
   const DrgContents drg = ParseDrg(PlainDrg(pairs));

@@ -102,4 +102,47 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ScenarioTest, ::testing::ValuesIn(Scenarios())
                            return n;
                          });
 
+// Exit statuses and streams of the command line: 0 done, 1 a line that cannot run, 2 usage.
+TEST(CliConventionsTest, ExitStatusAndStreams) {
+  const struct {
+    std::string args, input;
+    int status;
+    std::string out, err;  // text that the stream must contain ("" when it must be empty)
+  } cases[] = {
+      {"--help", "", 0, "usage: trajekta-cli", ""},
+      {"--version", "", 0, "trajekta-cli 2.", ""},
+      {"", "", 2, "", "usage:"},
+      {"frobnicate", "", 2, "", "usage:"},
+      {"run", "", 2, "", "usage:"},
+      {"run -", "click Tvstup.Button3\nclick Tvstup.Nothing\nclick Tvstup.Button3\n", 1, "",
+       "line 2: unknown control"},
+      {"run -", "set Tvstup.Edit2 abc\nclick Tvstup.Button3\n", 0, "message: ", ""},
+      {"run /nonexistent.script", "", 1, "", "cannot read"},
+  };
+  for (const auto& c : cases) {
+    const fs::path in = fs::temp_directory_path() / ("trajekta-cli-in-" + std::to_string(getpid()));
+    std::ofstream(in) << c.input;
+    const fs::path err = in.string() + ".err";
+    const std::string command = "LC_ALL=C '" + std::string(TRAJEKTA_CLI) + "' " + c.args + " < '" +
+                                in.string() + "' 2> '" + err.string() + "'";
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+    const int status = WEXITSTATUS(pclose(pipe));
+    const std::string errText = ReadAll(err);
+    fs::remove(in);
+    fs::remove(err);
+    EXPECT_EQ(status, c.status) << c.args;
+    for (const auto& [text, want] : {std::pair{out, c.out}, std::pair{errText, c.err}}) {
+      if (want.empty())
+        EXPECT_EQ(text, "") << c.args;
+      else
+        EXPECT_NE(text.find(want), std::string::npos) << c.args << ": " << text;
+    }
+  }
+}
+
 }  // namespace

@@ -101,6 +101,8 @@ void Tvstup::Button3Click() {
   autoStepBack.active = false;
   if (mode == 2) CheckBox8.SetChecked(true);
 
+  // The graph changes several times below; it is drawn once, in its final state.
+  TPlotCanvas::HeldRedraws oneRedraw(graph_);
   RefreshTrajectoryGraph();
 
   const TTrajectory& tr = comp_->trajectory;
