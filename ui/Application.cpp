@@ -3,12 +3,15 @@
 #include "ui/Oprogramu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
+#include "ui/Zasah1.h"
 
 Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
   vstup_ = std::make_unique<Tvstup>(*this, platform);
   oprogramu_ = std::make_unique<Toprogramu>(platform);
+  zasah_ = std::make_unique<Tzasah>(*this, platform);
   windows_ = {zakladni_.get(), vstup_.get(), oprogramu_.get()};
+  windows_.push_back(zasah_.get());
 }
 
 Application::~Application() {

@@ -9,6 +9,7 @@
 class Tzakladni;
 class Tvstup;
 class Toprogramu;
+class Tzasah;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -24,6 +25,7 @@ class Application {
   Tzakladni& zakladni() { return *zakladni_; }
   Tvstup& vstup() { return *vstup_; }
   Toprogramu& oprogramu() { return *oprogramu_; }
+  Tzasah& zasah() { return *zasah_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -39,6 +41,7 @@ class Application {
   std::unique_ptr<Tzakladni> zakladni_;
   std::unique_ptr<Tvstup> vstup_;
   std::unique_ptr<Toprogramu> oprogramu_;
+  std::unique_ptr<Tzasah> zasah_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

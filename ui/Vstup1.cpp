@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
 #include "ui/Application.h"
+#include "ui/Zasah1.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
               Image1, Image2, RadioGroup1, RadioGroup2, BitBtn1, BitBtn2, Button6, Memo1, Button2,
               Graf0, Button9, Label49);
   RegisterAll(N1, N2, N3, N4, N5, N6);
+  Register(N7);
   SetDesignState();
   WireHandlers();
 }
@@ -220,6 +222,7 @@ void Tvstup::SetDesignState() {
   N4.SetCaption("Teplota prachu a délka hlavně");
   N5.SetCaption("Energie");
   N6.SetCaption("O programu");
+  N7.SetCaption("Pravděpodobnost zásahu");
 
   // Item states set before any handler is attached: nothing runs yet.
   RadioGroup3.SetItemIndex(1);
@@ -284,6 +287,7 @@ void Tvstup::WireHandlers() {
   Button6.OnClick = [this] { Button6Click(); };
   Button9.OnClick = [this] { Button9Click(); };
   N6.OnClick = [this] { N6Click(); };
+  N7.OnClick = [this] { N7Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
@@ -580,4 +584,8 @@ void Tvstup::Button2Click() {
 
 void Tvstup::N6Click() {
   app_.ShowAbout();
+}
+
+void Tvstup::N7Click() {
+  platform().ShowWindow(app_.zasah(), false);
 }

@@ -112,6 +112,7 @@ class Tvstup : public forms::Window {
 
   // ---- Menu
   forms::Button N1{"N1"}, N2{"N2"}, N3{"N3"}, N4{"N4"}, N5{"N5"}, N6{"N6"};
+  forms::Button N7{"N7"};
 
   // ---- Handlers
   void RadioGroup3Click();
@@ -153,6 +154,7 @@ class Tvstup : public forms::Window {
   void Button6Click();
   void Button9Click();
   void N6Click();
+  void N7Click();
 
   // ---- Engine steps that read the window
   void ReadShotInputs();
