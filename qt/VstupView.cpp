@@ -32,7 +32,9 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
       w_(w) {
   FormBuilder b(platform);
   // Only the About window exists so far; the other items come with their windows.
-  b.MenuItem(AddMenuBar(), w.N6);
+  QMenuBar* menu = AddMenuBar();
+  b.MenuItem(menu, w.N6);
+  b.MenuItem(menu, w.N7);
 
   QWidget* c = client();
   pages_ = new ButtonPages(c);

@@ -31,7 +31,7 @@ TPlotOwnerConfig HitGraphConfig() {
 }
 
 // A miss printed as -0.0 would suggest a direction it does not have.
-double Shown(double cm) {
+double MissShown(double cm) {
   return std::fabs(cm) < 0.05 ? 0 : cm;
 }
 
@@ -193,8 +193,8 @@ void Tzasah::Button1Click() {
       continue;
     }
     Memo1.Add(Line("%8g   %5.1f   %5.1f až %5.1f     %9.1f  %8.1f     %9.1f  %8.1f", r.distanceM,
-                   r.probability * 100, r.low95 * 100, r.high95 * 100, Shown(r.meanYCm), r.sdYCm,
-                   Shown(r.meanZCm), r.sdZCm));
+                   r.probability * 100, r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm),
+                   r.sdYCm, MissShown(r.meanZCm), r.sdZCm));
     xs.push_back(r.distanceM);
     ys.push_back(r.probability * 100);
   }
