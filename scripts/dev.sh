@@ -2,7 +2,7 @@
 # Sets up a Debian 12 machine for the project, builds it and then runs, tests or measures it.
 #   scripts/dev.sh run     the desktop program (the report of one computation without a display)
 #   scripts/dev.sh test    every test
-#   scripts/dev.sh bench   the engine benchmarks
+#   scripts/dev.sh bench   the engine and hit probability benchmarks
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -35,7 +35,7 @@ case "$action" in
     ;;
   bench)
     cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build build-release -j "$jobs" --target trajekta_bench
+    cmake --build build-release -j "$jobs" --target trajekta_bench trajekta_hit_bench
     ;;
 esac
 
@@ -52,6 +52,7 @@ case "$action" in
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   bench)
-    exec build-release/bench/trajekta_bench
+    build-release/bench/trajekta_bench
+    exec build-release/bench/trajekta_hit_bench
     ;;
 esac
