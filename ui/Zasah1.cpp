@@ -185,14 +185,14 @@ void Tzasah::Button1Click() {
   Memo1.Add(Line("  Rozptyl %g MOA, rychlost %g m/s, BC %g %%, vítr %g m/s, vzdálenost %g %% (1 σ)",
                  dispersionMoa, s.velocitySigmaMps, bcPct, s.windSigmaMps, rangePct));
   Memo1.Add("   X [m]   P [%]   95% interval [%]   Y stř. [cm]  Y σ [cm]   Z stř. [cm]  Z σ [cm]");
-  Memo1.Add("  " + std::string(86, '-'));
+  Memo1.Add(std::string(83, '-'));
   std::vector<double> xs, ys;
   for (const auto& r : rows) {
     if (!r.reached) {
       Memo1.Add(Line("%8g   nedosaženo", r.distanceM));
       continue;
     }
-    Memo1.Add(Line("%8g   %5.1f   %5.1f až %5.1f     %9.1f  %8.1f     %9.1f  %8.1f", r.distanceM,
+    Memo1.Add(Line("%8g   %5.1f     %5.1f až %5.1f%14.1f%10.1f%14.1f%10.1f", r.distanceM,
                    r.probability * 100, r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm),
                    r.sdYCm, MissShown(r.meanZCm), r.sdZCm));
     xs.push_back(r.distanceM);
