@@ -52,7 +52,7 @@ TEST(HitProbability, WithoutSpreadEveryShotHitsWhereverTheTrajectoryReaches) {
 
 TEST(HitProbability, DispersionAloneFollowsTheNormalDistribution) {
   const auto c = ZeroedStartValues();
-  THitSettings s = NoSpread({200, 400, 600}, 2000);
+  THitSettings s = NoSpread({200, 400, 600}, 1000);
   s.dispersionRad = 0.5 * kMoaRad;
   for (const auto& r : ComputeHitProbability(*c, s)) {
     const double spreadM = 2 * std::sqrt(2.0) * s.dispersionRad * r.distanceM;
@@ -67,7 +67,7 @@ TEST(HitProbability, DispersionAloneFollowsTheNormalDistribution) {
 
 TEST(HitProbability, VelocitySpreadMatchesTheSensitivityOfTheDrop) {
   const auto c = ZeroedStartValues();
-  THitSettings s = NoSpread({300, 500}, 3000);
+  THitSettings s = NoSpread({300, 500}, 2000);
   s.velocitySigmaMps = 5;
   const auto rows = ComputeHitProbability(*c, s);
   for (const auto& r : rows) {
