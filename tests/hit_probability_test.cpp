@@ -81,6 +81,7 @@ TEST(HitProbability, VelocitySpreadMatchesTheSensitivityOfTheDrop) {
 
 TEST(HitProbability, SameSeedSameNumbersWhateverTheThreads) {
   const auto c = ZeroedStartValues();
+  c->in.crossWindMode = 1;  // the stations' winds interpolate on every worker thread
   THitSettings s = NoSpread(HitDistances(100, 600, 50), 200);
   s.dispersionRad = 0.5 * kMoaRad;
   s.velocitySigmaMps = 5;
