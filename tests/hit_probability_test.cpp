@@ -67,7 +67,7 @@ TEST(HitProbability, DispersionAloneFollowsTheNormalDistribution) {
 
 TEST(HitProbability, VelocitySpreadMatchesTheSensitivityOfTheDrop) {
   const auto c = ZeroedStartValues();
-  THitSettings s = NoSpread({300, 500}, 2000);
+  THitSettings s = NoSpread({200, 300}, 2000);
   s.velocitySigmaMps = 5;
   const auto rows = ComputeHitProbability(*c, s);
   for (const auto& r : rows) {
