@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+#include "core/LinearInterp.h"
 #include "engine/Integration.h"
 
 namespace {
@@ -168,6 +169,11 @@ void MeanAndSd(double sum, double sumSq, int n, double& mean, double& sd) {
 std::vector<THitRow> ComputeHitProbability(const Computation& c, const THitSettings& s) {
   const auto& distances = s.distancesM;
   if (distances.empty() || s.shots < 1) return {};
+  // Runs on the calling thread leave the slope that its range tables may reuse as it was.
+  struct SlopeKept {
+    double slope = g_linearInterpSlope;
+    ~SlopeKept() { g_linearInterpSlope = slope; }
+  } slopeKept;
   const Simulation sim(c, s);
 
   const int blocks = (s.shots + kBlockShots - 1) / kBlockShots;

@@ -42,7 +42,8 @@ std::string Line(const char* format, Args... args) {
   return buffer;
 }
 
-// The window's fields that reading the inputs writes back, and its result panel.
+// Puts back what reading the inputs changes in the calculation window: its computation, the
+// fields written back and the result panel.
 class CalculationWindowGuard {
  public:
   explicit CalculationWindowGuard(Tvstup& w)
