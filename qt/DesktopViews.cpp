@@ -12,6 +12,7 @@
 #include "qt/TeplotaprachuView.h"
 #include "qt/VstupView.h"
 #include "qt/ZakladniView.h"
+#include "qt/ZasahView.h"
 #include "ui/Application.h"
 #include "ui/Energie1.h"
 #include "ui/Nastaveniuloz1.h"
@@ -19,6 +20,7 @@
 #include "ui/Prevody1.h"
 #include "ui/Tabulka1.h"
 #include "ui/Teplotaprachu1.h"
+#include "ui/Zasah1.h"
 
 DesktopViews::DesktopViews(QtPlatform& platform, Application& app) {
   start_ = std::make_unique<ZakladniView>(app.zakladni(), platform);
@@ -33,6 +35,7 @@ DesktopViews::DesktopViews(QtPlatform& platform, Application& app) {
   saveOptions_ = std::make_unique<NastaveniulozView>(app.nastaveniuloz(), platform);
   velocityCorrections_ = std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform);
   energy_ = std::make_unique<EnergieView>(app.energie(), platform);
+  hitProbability_ = std::make_unique<ZasahView>(app.zasah(), platform);
 }
 
 DesktopViews::~DesktopViews() = default;

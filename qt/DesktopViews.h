@@ -15,6 +15,7 @@ class QtPlatform;
 class TeplotaprachuView;
 class VstupView;
 class ZakladniView;
+class ZasahView;
 
 // One view for each window of the application, each registered with the platform.
 class DesktopViews {
@@ -34,6 +35,7 @@ class DesktopViews {
   TabulkaView& list() { return *list_; }
   NastaveniulozView& saveOptions() { return *saveOptions_; }
   MildotView& reticle() { return *reticle_; }
+  ZasahView& hitProbability() { return *hitProbability_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -48,4 +50,5 @@ class DesktopViews {
   std::unique_ptr<TabulkaView> list_;
   std::unique_ptr<NastaveniulozView> saveOptions_;
   std::unique_ptr<MildotView> reticle_;
+  std::unique_ptr<ZasahView> hitProbability_;
 };

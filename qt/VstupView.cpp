@@ -44,6 +44,7 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
   b.MenuItem(menu, w.N4);
   b.MenuItem(menu, w.N5);
   b.MenuItem(menu, w.N6);
+  b.MenuItem(menu, w.N7);
 
   QWidget* c = client();
   pages_ = new ButtonPages(c);

@@ -2,7 +2,7 @@
 # Sets up a Debian 12 machine for the project, builds it and then runs, tests or measures it.
 #   scripts/dev.sh run     the desktop program (the report of one computation without a display)
 #   scripts/dev.sh test    every test
-#   scripts/dev.sh bench   the engine and solver benchmarks
+#   scripts/dev.sh bench   the engine, solver and hit probability benchmarks
 #   scripts/dev.sh fuzz [SECONDS]  every fuzz target for SECONDS (30) each, one after the other
 #   scripts/dev.sh package the Debian package build-package/trajekta_*.deb
 #   scripts/dev.sh install-check  install build/ into a temporary DESTDIR and check the result
@@ -43,7 +43,7 @@ case "$action" in
   bench)
     cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build-release -j "$jobs" --target trajekta_bench trajekta_solvers_bench \
-      trajekta_reticle_bench
+      trajekta_reticle_bench trajekta_hit_bench
     ;;
   fuzz)
     CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAJEKTA_FUZZ=ON >/dev/null
@@ -71,7 +71,7 @@ case "$action" in
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   bench)
-    for bench in trajekta_bench trajekta_solvers_bench trajekta_reticle_bench; do
+    for bench in trajekta_bench trajekta_solvers_bench trajekta_reticle_bench trajekta_hit_bench; do
       build-release/bench/$bench
     done
     ;;

@@ -38,6 +38,7 @@
 #include "qt/StringGridWidget.h"
 #include "qt/VstupView.h"
 #include "qt/ZakladniView.h"
+#include "qt/ZasahView.h"
 #include "ui/Application.h"
 #include "ui/Grafodporu1.h"
 #include "ui/Mildot1.h"
@@ -48,6 +49,7 @@
 #include "ui/Tabulka1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
+#include "ui/Zasah1.h"
 
 namespace {
 
@@ -629,6 +631,22 @@ TEST_F(QtViewTest, AboutOpenedTwiceIsOneWindow) {
   EXPECT_EQ(shown, 1);
   EXPECT_TRUE(app_->oprogramu().Shown());
   EXPECT_TRUE(views_->about().isVisible());
+}
+
+TEST_F(QtViewTest, HitProbabilityOpensFromTheMenuAndDrawsItsCurve) {
+  VstupView& view = OpenCalculation();
+  for (QAction* a : view.findChildren<QAction*>()) {
+    if (a->text() == "Pravděpodobnost zásahu") a->trigger();
+  }
+  ASSERT_TRUE(views_->hitProbability().isVisible());
+  Tzasah& z = app_->zasah();
+  Type(Widget<QLineEdit>(z.Edit11), "64");
+  Click(Widget<QPushButton>(z.Button1));
+  const QString result = Widget<QPlainTextEdit>(z.Memo1)->toPlainText();
+  EXPECT_TRUE(result.contains("Maximální vzdálenost s pravděpodobností zásahu alespoň 90 %"))
+      << result.toStdString();
+  EXPECT_GT(CountPixels(Widget<ImageWidget>(z.Graf0)->grab().toImage(), QColor(255, 0, 0)), 100);
+  EXPECT_TRUE(Widget<QLabel>(z.Label1)->isHidden());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "ui/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
+#include "ui/Zasah1.h"
 
 Application::Application(forms::Platform& platform) : platform_(platform) {
   zakladni_ = std::make_unique<Tzakladni>(*this, platform);
@@ -26,10 +27,13 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   nastaveniuloz_ = std::make_unique<Tnastaveniuloz>(*this, platform);
   teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
-  // The order of creation (and of the creation handlers) is the program's.
+  zasah_ = std::make_unique<Tzasah>(*this, platform);
+  // The order of creation (and of the creation handlers) is the program's; the hit
+  // probability window, which the program did not have, comes last.
   windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(),     tabulka_.get(),
               prevody_.get(),  nmv_.get(),           koeficienty_.get(),   grafodporu_.get(),
-              mildot_.get(),   nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get()};
+              mildot_.get(),   nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get(),
+              zasah_.get()};
 }
 
 Application::~Application() {

@@ -18,6 +18,7 @@ class Tgrafodporu;
 class Ttabulka;
 class Tnastaveniuloz;
 class Tmildot;
+class Tzasah;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -42,6 +43,7 @@ class Application {
   Ttabulka& tabulka() { return *tabulka_; }
   Tnastaveniuloz& nastaveniuloz() { return *nastaveniuloz_; }
   Tmildot& mildot() { return *mildot_; }
+  Tzasah& zasah() { return *zasah_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -67,6 +69,7 @@ class Application {
   std::unique_ptr<Ttabulka> tabulka_;
   std::unique_ptr<Tnastaveniuloz> nastaveniuloz_;
   std::unique_ptr<Tmildot> mildot_;
+  std::unique_ptr<Tzasah> zasah_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/Nmv1.h"
 #include "ui/Prevody1.h"
 #include "ui/Teplotaprachu1.h"
+#include "ui/Zasah1.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
               Image1, Image2, RadioGroup1, RadioGroup2, BitBtn1, BitBtn2, Button6, Memo1, Button2,
               Graf0, Button9, Label49);
   RegisterAll(N1, N2, N3, N4, N5, N6);
+  Register(N7);
   SetDesignState();
   WireHandlers();
 }
@@ -232,6 +234,7 @@ void Tvstup::SetDesignState() {
   N4.SetCaption("Teplota prachu a délka hlavně");
   N5.SetCaption("Energie");
   N6.SetCaption("O programu");
+  N7.SetCaption("Pravděpodobnost zásahu");
 
   // Item states set before any handler is attached: nothing runs yet.
   RadioGroup3.SetItemIndex(1);
@@ -308,6 +311,7 @@ void Tvstup::WireHandlers() {
   Button14.OnClick = [this] { Button14Click(); };
   N2.OnClick = [this] { N2Click(); };
   Button16.OnClick = [this] { Button16Click(); };
+  N7.OnClick = [this] { N7Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
@@ -644,4 +648,6 @@ void Tvstup::N2Click() {
 
 void Tvstup::Button16Click() {
   platform().ShowWindow(app_.grafodporu(), false);
-}
+  void Tvstup::N7Click() {
+    platform().ShowWindow(app_.zasah(), false);
+  }

@@ -114,6 +114,7 @@ class Tvstup : public forms::Window {
 
   // ---- Menu
   forms::Button N1{"N1"}, N2{"N2"}, N3{"N3"}, N4{"N4"}, N5{"N5"}, N6{"N6"};
+  forms::Button N7{"N7"};
 
   // ---- Handlers
   void RadioGroup3Click();
@@ -176,6 +177,7 @@ class Tvstup : public forms::Window {
   void LoadParameterFile(const std::string& path);
   // Loads the DRG file at path as "Načti funkci odporu" does after its dialog.
   void LoadDrgPath(const std::string& path);
+  void N7Click();
 
   // ---- Engine steps that read the window
   void ReadShotInputs();
