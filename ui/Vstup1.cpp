@@ -648,6 +648,8 @@ void Tvstup::N2Click() {
 
 void Tvstup::Button16Click() {
   platform().ShowWindow(app_.grafodporu(), false);
-  void Tvstup::N7Click() {
-    platform().ShowWindow(app_.zasah(), false);
-  }
+}
+
+void Tvstup::N7Click() {
+  platform().ShowWindow(app_.zasah(), false);
+}
