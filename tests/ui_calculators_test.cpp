@@ -205,20 +205,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "Průměr menší nebo roven 0 mm."}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Calculators, CreatedInOrderAfterTheCalculationWindow) {
-  Session s;
-  std::vector<std::string> names;
-  for (forms::Window* w : s.app().Windows()) names.push_back(w->Name());
-  const std::vector<std::string> order = {
-      "Tzakladni",    "Tvstup",      "Toprogramu", "Ttabulka",       "Tprevody",       "Tnmv",
-      "Tkoeficienty", "Tgrafodporu", "Tmildot",    "Tnastaveniuloz", "Tteplotaprachu", "Tenergie"};
-  size_t next = 0;
-  for (const std::string& name : names) {
-    while (next < order.size() && order[next] != name) ++next;
-    EXPECT_LT(next, order.size()) << name << " out of order";
-  }
-}
-
 TEST(Calculators, MenuOpensEachWindowWithoutModality) {
   Session s;
   Tvstup& v = s.w();
