@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "engine/DragComparison.h"
 #include "ui/Application.h"
+#include "ui/PictureFile.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -100,14 +101,7 @@ void Tgrafodporu::Button4Click() {
 }
 
 void Tgrafodporu::Button6Click() {
-  forms::FileDialogOptions options;
-  options.defaultName = "Odpor.bmp";
-  options.filter = "Obrázek  (*.bmp)|*.bmp";
-  options.overwritePrompt = true;
-  options.initialDir = platform().ProgramFolder();
-  const auto path = platform().SaveFileDialog(options);
+  const auto path = AskPicturePath(platform(), "Odpor.bmp", false);
   if (!path) return;
-  if (!platform().SavePicture(Graf1.Picture(), *path)) {
-    ShowMessageAbort("Obrázek nelze uložit do souboru " + *path + ".");
-  }
+  WritePicture(platform(), Graf1.Picture(), *path);
 }

@@ -7,6 +7,7 @@
 #include "core/RoundTo.h"
 #include "forms/Platform.h"
 #include "ui/Application.h"
+#include "ui/PictureFile.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -57,17 +58,9 @@ void Tmildot::FormActivate() {
 }
 
 void Tmildot::Button2Click() {
-  forms::FileDialogOptions options;
-  options.defaultName = "MilDot.bmp";
-  options.defaultExt = "bmp";
-  options.filter = "Obrázek  (*.bmp)|*.bmp";
-  options.overwritePrompt = true;
-  options.initialDir = platform().ProgramFolder();
-  const auto path = platform().SaveFileDialog(options);
+  const auto path = AskPicturePath(platform(), "MilDot.bmp", true);
   if (!path) return;
-  if (!platform().SavePicture(Image1.Picture(), *path)) {
-    ShowMessageAbort("Obrázek nelze uložit do souboru " + *path + ".");
-  }
+  WritePicture(platform(), Image1.Picture(), *path);
 }
 
 void Tmildot::Button3Click() {

@@ -4,6 +4,7 @@
 
 #include "core/Abort.h"
 #include "core/NumberText.h"
+#include "ui/PictureFile.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -119,16 +120,8 @@ void Tvstup::Button6Click() {
 }
 
 void Tvstup::Button9Click() {
-  forms::FileDialogOptions options;
-  options.defaultName = "Trajekta.bmp";
-  options.defaultExt = "bmp";
-  options.filter = "Obrázek  (*.bmp)|*.bmp";
-  options.overwritePrompt = true;
-  options.initialDir = platform().ProgramFolder();
-  const auto path = platform().SaveFileDialog(options);
+  const auto path = AskPicturePath(platform(), "Trajekta.bmp", true);
   if (!path) return;
   if (!graph_.TitleDrawn()) graph_.Redraw();  // the bitmap shows the title of Edit33 now
-  if (!platform().SavePicture(Graf0.Picture(), *path)) {
-    ShowMessageAbort("Obrázek nelze uložit do souboru " + *path + ".");
-  }
+  WritePicture(platform(), Graf0.Picture(), *path);
 }
