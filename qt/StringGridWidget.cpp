@@ -1,6 +1,8 @@
 #include "qt/StringGridWidget.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 
 #include "qt/Binding.h"
 #include "qt/QtPlatform.h"
@@ -16,6 +18,30 @@ StringGridWidget::StringGridWidget(forms::StringGrid& grid, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setTabKeyNavigation(true);
 }
+
+namespace {
+
+// The headers were set for a narrower font than the ones found here: when one of them would
+// be cut off by its column, the whole header row takes a smaller size.
+QFont HeaderFont(const QTableWidget& widget, const forms::StringGrid& model) {
+  const int margins =
+      2 * (widget.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &widget) + 1) +
+      forms::StringGrid::kLineWidth + 2;  // 2 px of slack for hinting
+  QFont font = widget.font();
+  for (double size = font.pointSizeF(); size >= 6; size -= 0.5) {
+    font.setPointSizeF(size);
+    const QFontMetrics metrics(font);
+    bool fits = true;
+    for (int c = 1; c < model.ColCount(); ++c) {
+      const QString text = QString::fromStdString(model.Cell(c, 0));
+      fits = fits && metrics.horizontalAdvance(text) + margins <= model.ColWidths()[c];
+    }
+    if (fits) break;
+  }
+  return font;
+}
+
+}  // namespace
 
 ControlLink* Bind(forms::StringGrid& model, StringGridWidget* widget, QtPlatform& platform) {
   const QColor fixed = widget->palette().color(QPalette::Button);
@@ -35,6 +61,7 @@ ControlLink* Bind(forms::StringGrid& model, StringGridWidget* widget, QtPlatform
             item->setFlags(Qt::ItemIsEnabled);
             item->setBackground(fixed);
           }
+          if (r == 0 && c > 0) item->setFont(HeaderFont(*widget, model));
           widget->setItem(r, c, item);
         } else if (item->text() != text) {
           item->setText(text);

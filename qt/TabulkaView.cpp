@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "qt/FormBuilder.h"
 #include "qt/QtPlatform.h"
@@ -59,5 +60,11 @@ void TabulkaView::showEvent(QShowEvent* event) {
     const int height = std::max(view->height() - 40, 200);
     setFixedHeight(height);
     LayoutClient(client()->size());
+  }
+  // Grown after a tall calculation window, it moves up so that its buttons stay on the screen.
+  if (QScreen* shown = screen()) {
+    const QRect free = shown->availableGeometry();
+    const int below = frameGeometry().bottom() - free.bottom();
+    if (below > 0) move(x(), std::max(free.top(), y() - below));
   }
 }

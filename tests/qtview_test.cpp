@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -752,6 +754,25 @@ TEST_F(QtViewTest, ListTableShowsTheModelAndTakesEditsAndRowClicks) {
   EXPECT_EQ(app_->vstup().Edit1.Text(), "0,31");
   EXPECT_EQ(app_->vstup().ComboBox6.ItemIndex(), 5);
   EXPECT_EQ(list.Edit1.Text(), "2");
+}
+
+TEST_F(QtViewTest, ListOverAMaximisedCalculationWindowStaysOnTheScreenWithWholeHeaders) {
+  VstupView& calc = OpenCalculation();
+  calc.setWindowState(Qt::WindowMaximized);
+  QTRY_VERIFY(calc.client()->height() > calc.DesignClientSize().height());
+  Ttabulka& list = app_->tabulka();
+  platform_->ShowWindow(list, false);
+  auto* grid = Widget<StringGridWidget>(list.StringGrid1);
+  ASSERT_NE(grid, nullptr);
+  QWidget* view = grid->window();
+  EXPECT_EQ(view->height(), calc.height() - 40);
+  EXPECT_LE(view->frameGeometry().bottom(), view->screen()->availableGeometry().bottom());
+  for (int c = 1; c < grid->columnCount(); ++c) {
+    const QTableWidgetItem* header = grid->item(0, c);
+    EXPECT_LT(QFontMetrics(header->font()).horizontalAdvance(header->text()),
+              grid->columnWidth(c) - 6)
+        << header->text().toStdString();
+  }
 }
 
 TEST_F(QtViewTest, SaveOptionsDialogIsModalAndPokracovatConfirmsIt) {

@@ -562,3 +562,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 }  // namespace
+
+// ---- The whole program: twelve windows, each with its caption, and no dead button
+
+TEST(Application, CreatesTheWindowsInOrderAndEveryButtonHasAnAction) {
+  Session s;
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"Tzakladni", "Vnější trajekta 2018"},
+      {"Tvstup", "Vnější trajekta"},
+      {"Toprogramu", "O programu"},
+      {"Ttabulka", "Seznam nábojů"},
+      {"Tprevody", "Převody jednotek"},
+      {"Tnmv", "Atmosféra ICAO"},
+      {"Tkoeficienty", "Převody koeficientů"},
+      {"Tgrafodporu", "Koeficient čelního odporu (Drag Function)"},
+      {"Tmildot", "Záměrná osnova"},
+      {"Tnastaveniuloz", "Uložení výpočtu do txt "},
+      {"Tteplotaprachu", "Přepočet počáteční rychlosti"},
+      {"Tenergie", "Energie střely"},
+      {"Tzasah", "Pravděpodobnost zásahu"}};  // beyond the program's twelve, last
+  std::vector<std::pair<std::string, std::string>> created;
+  for (forms::Window* w : s.app().Windows()) {
+    created.emplace_back(w->Name(), w->Caption());
+    for (forms::Control* c : w->Controls()) {
+      if (auto* button = dynamic_cast<forms::Button*>(c)) {
+        EXPECT_TRUE(button->OnClick) << w->Name() << "." << c->Name() << " does nothing";
+      }
+    }
+  }
+  EXPECT_EQ(created, expected);
+}
