@@ -123,6 +123,26 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+namespace {
+bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+}  // namespace
+
+size_t Utf8Length(std::string_view text) {
+  size_t n = 0;
+  for (char c : text) n += !IsContinuation(c);
+  return n;
+}
+
+std::string_view Utf8Prefix(std::string_view text, size_t chars) {
+  size_t i = 0;
+  for (; i < text.size(); ++i) {
+    if (!IsContinuation(text[i]) && chars-- == 0) break;
+  }
+  return text.substr(0, i);
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return std::nullopt;

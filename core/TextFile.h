@@ -18,6 +18,10 @@ std::string Utf8FromFileText(std::string_view bytes);
 std::string TextFromFileBytes(std::string_view bytes);
 // Lines of LF-separated text; a final LF does not start another line.
 std::vector<std::string> SplitLines(std::string_view text);
+// Characters of UTF-8 text, and its first chars characters: limits that files state in
+// characters hold whichever encoding the file came in.
+size_t Utf8Length(std::string_view text);
+std::string_view Utf8Prefix(std::string_view text, size_t chars);
 
 // The raw bytes of a file; nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path);

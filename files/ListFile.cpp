@@ -37,23 +37,20 @@ std::string OneLine(const std::string& note) {
 
 ListFileRecord ReadListFile(const std::string& content) {
   ListFileRecord r;
-  const size_t star = content.find('*');
-  if (star == std::string::npos || star > kStarWithin) {
+  const std::string text = TextFromFileBytes(content);
+  const std::string_view t(text);
+  const size_t star = t.find('*');
+  if (star == std::string::npos || Utf8Length(t.substr(0, star)) > kStarWithin) {
     r.notAList = true;
     return r;
   }
-  const size_t dollar = content.find('$', star + 1);
-  if (dollar == std::string::npos || dollar - (star + 1) > kDollarWithin) {
+  const size_t dollar = t.find('$', star + 1);
+  if (dollar == std::string::npos ||
+      Utf8Length(t.substr(star + 1, dollar - (star + 1))) > kDollarWithin) {
     r.notAList = true;
     return r;
   }
-  size_t pos = dollar + 1;
-  while (pos < content.size()) {
-    size_t end = content.find('\n', pos);
-    if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(pos, end - pos);
-    pos = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (const std::string& line : SplitLines(t.substr(dollar + 1))) {
     ListRow row;
     size_t i = 0;
     int words = 0;
@@ -66,11 +63,12 @@ ListFileRecord ReadListFile(const std::string& content) {
       for (char& c : w) {
         if (c == '_') c = ' ';
       }
-      row[words] = Utf8FromCp1250(w);
+      row[words] = std::move(w);
     }
     if (words == 0) continue;  // a blank line
+    // The blank after the sixth word is ASCII, so the note starts one byte further.
     if (words == 6 && i < line.size()) {
-      row[6] = Utf8FromCp1250(line.substr(i + 1, kNoteLimit));
+      row[6] = std::string(Utf8Prefix(std::string_view(line).substr(i + 1), kNoteLimit));
     }
     r.rows.push_back(std::move(row));
   }

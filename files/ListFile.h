@@ -12,7 +12,8 @@ struct ListFileRecord {
   std::vector<ListRow> rows;
 };
 
-// Reads a list file from its bytes (Windows-1250, CR LF or LF). Every data line is one row:
+// Reads a list file from its bytes, decoded as every text file is (Windows-1250 or UTF-8, any
+// line end); limits count characters. Every data line is one row:
 // six words and the rest of the line after one character as the note (at most 199
 // characters); a short or damaged line gives what it holds, and nothing is read past the
 // content. A "_" in the six word columns reads back as a blank.

@@ -214,23 +214,22 @@ class Cursor {
     }
     return 0;
   }
-  void Skip() {
-    if (pos_ < s_.size()) ++pos_;
-  }
+  // Moves past one character.
+  void Skip() { pos_ += Utf8Prefix(std::string_view(s_).substr(pos_), 1).size(); }
   // The rest of the line without its break, at most limit characters kept; the whole line
   // is consumed.
   std::string RestOfLine(size_t limit) {
     const size_t end = std::min(s_.find('\n', pos_), s_.size());
-    std::string line = s_.substr(pos_, std::min(end - pos_, limit));
+    std::string line(Utf8Prefix(std::string_view(s_).substr(pos_, end - pos_), limit));
     pos_ = end < s_.size() ? end + 1 : end;
     return line;
   }
   // At most limit characters up to and including the line break, as fgets reads them.
   std::string Chunk(size_t limit) {
     const size_t start = pos_;
-    while (pos_ < s_.size() && pos_ - start < limit) {
-      if (s_[pos_++] == '\n') break;
-    }
+    size_t end = s_.find('\n', pos_);
+    end = end == std::string::npos ? s_.size() : end + 1;
+    pos_ = start + Utf8Prefix(std::string_view(s_).substr(start, end - start), limit).size();
     return s_.substr(start, pos_ - start);
   }
   // "%lf": the buffer keeps its value when no number stands here.
@@ -250,10 +249,12 @@ constexpr size_t kFirstColonWithin = 250;
 constexpr size_t kClickLineLimit = 44;
 
 int DragItemOf(const std::string& text) {
-  if (text.size() >= 2 && text[1] == ':') return kDragLoaded;  // a drive letter
-  if (!text.empty() && text[0] == '/') return kDragLoaded;     // an absolute path here
-  if (text.size() < 2) return -1;
-  switch (text[1]) {
+  // The second character, whatever the first one's length in UTF-8.
+  const size_t second = Utf8Prefix(text, 1).size();
+  if (text.size() > second && text[second] == ':') return kDragLoaded;  // a drive letter
+  if (!text.empty() && text[0] == '/') return kDragLoaded;              // an absolute path
+  if (text.size() <= second) return -1;
+  switch (text[second]) {
     case '1':
       return kDragG1;
     case '2':
@@ -334,14 +335,9 @@ void ReadClickLine(Cursor& in, double& buffer, ParameterRecord& r) {
 
 ParameterRecord ReadParameterFile(const std::string& content) {
   ParameterRecord r;
-  std::string text;
-  text.reserve(content.size());
-  for (size_t i = 0; i < content.size(); ++i) {
-    if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') continue;
-    text += content[i];
-  }
+  std::string text = TextFromFileBytes(content);
   const size_t colon = text.find(':');
-  if (colon == std::string::npos || colon >= kFirstColonWithin) {
+  if (colon == std::string::npos || Utf8Length(text.substr(0, colon)) >= kFirstColonWithin) {
     r.formatError = true;
     return r;
   }
@@ -355,12 +351,11 @@ ParameterRecord ReadParameterFile(const std::string& content) {
 
   in.PassNext(":");
   in.Skip();
-  r.cartridgeName = Utf8FromCp1250(in.RestOfLine(kTextLimit));
+  r.cartridgeName = in.RestOfLine(kTextLimit);
   in.PassNext(":");
   in.Skip();
-  const std::string drag = in.RestOfLine(kTextLimit);
-  r.dragText = Utf8FromCp1250(drag);
-  r.dragItem = DragItemOf(drag);
+  r.dragText = in.RestOfLine(kTextLimit);
+  r.dragItem = DragItemOf(r.dragText);
 
   r.coefficientKind = in.PassNext("BP");
   if (r.coefficientKind == 'P') {

@@ -47,8 +47,9 @@ struct ParameterRecord {
          verticalWind = 0, gravity = 0;
 };
 
-// Reads a parameter header from a file's bytes (Windows-1250, CR LF or LF). Never reads
-// beyond the content, whatever it holds.
+// Reads a parameter header from a file's bytes, decoded as every text file is (Windows-1250
+// or UTF-8, any line end); limits count characters. Never reads beyond the content, whatever
+// it holds.
 ParameterRecord ReadParameterFile(const std::string& content);
 
 // The altitude (m, rounded) at which the standard atmosphere has this pressure at this

@@ -280,4 +280,64 @@ TEST(ListFile, RoundTripAndDamagedFiles) {
   EXPECT_EQ(cut.rows[1], (ListRow{"7,5", "0,3", "", "", "", "", ""}));
 }
 
+// A header and a list as other editors save them: any line end, UTF-8 or Windows-1250,
+// bytes that Windows-1250 leaves undefined; also cut short after the first line end.
+TEST(TextDecoding, HeadersAndListsInAnyEncodingAndLineEnd) {
+  HeaderWindowState w;
+  w.cartridgeName = "Žluťoučký náboj";
+  const std::string header = WriteParameterHeader(SampleInputs(), w, HeaderLayout::Text);
+  const std::vector<ListRow> rows = {{"7,82", "0,462", "G1", "10,89", "808", "61", "Střela"},
+                                     {"5,7", "0,2", "G7", "3,6", "900", "50", "Žluté"}};
+  const std::string list = WriteListFile(rows);
+  auto ends = [](std::string text, const std::string& end) {
+    std::string out;
+    for (char c : text) out += c == '\n' ? end : std::string(1, c);
+    return out;
+  };
+  auto undefine = [](std::string bytes) {  // 'ž' (0x9E) becomes the undefined 0x81
+    for (char& c : bytes) {
+      if (c == '\x9E') c = '\x81';
+    }
+    return bytes;
+  };
+  struct Case {
+    const char* name;
+    std::string headerBytes, listBytes;
+    bool undefined = false;
+  };
+  const Case cases[] = {
+      {"cp1250 CR LF", ends(Cp1250FromUtf8(header), "\r\n"), ends(Cp1250FromUtf8(list), "\r\n")},
+      {"bare LF", Cp1250FromUtf8(header), Cp1250FromUtf8(list)},
+      {"bare CR", ends(Cp1250FromUtf8(header), "\r"), ends(Cp1250FromUtf8(list), "\r")},
+      {"UTF-8 CR LF", ends(header, "\r\n"), ends(list, "\r\n")},
+      {"UTF-8 BOM bare CR", "\xEF\xBB\xBF" + ends(header, "\r"), "\xEF\xBB\xBF" + ends(list, "\r")},
+      {"undefined bytes", undefine(Cp1250FromUtf8(header)), undefine(Cp1250FromUtf8(list)), true},
+  };
+  auto question = [](std::string text) {
+    for (size_t p; (p = text.find("ž")) != std::string::npos;) text.replace(p, 2, "?");
+    return text;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ParameterRecord r = ReadParameterFile(c.headerBytes);
+    ASSERT_FALSE(r.formatError);
+    EXPECT_EQ(r.cartridgeName, c.undefined ? question(w.cartridgeName) : w.cartridgeName);
+    EXPECT_EQ(r.dragItem, kDragG1);
+    EXPECT_DOUBLE_EQ(r.massG, 10.89);
+    EXPECT_EQ(r.clickItem, 2);
+    EXPECT_DOUBLE_EQ(r.gravity, 9.81);
+    const ListFileRecord l = ReadListFile(c.listBytes);
+    ASSERT_FALSE(l.notAList);
+    ASSERT_EQ(l.rows.size(), 2u);
+    EXPECT_EQ(l.rows[0], rows[0]);
+    EXPECT_EQ(l.rows[1][6], c.undefined ? question(rows[1][6]) : rows[1][6]);
+    // Cut after the first line end of the data: whatever stands there loads, nothing more.
+    const size_t dollar = c.listBytes.find('$');
+    const size_t cut = c.listBytes.find_first_of("\r\n", dollar + 3);
+    EXPECT_EQ(ReadListFile(c.listBytes.substr(0, cut + 1)).rows, std::vector<ListRow>{rows[0]});
+    for (size_t n = 0; n <= c.headerBytes.size(); n += 5)
+      ReadParameterFile(c.headerBytes.substr(0, n));
+  }
+}
+
 }  // namespace
