@@ -7,6 +7,7 @@
 #include "core/RoundTo.h"
 #include "core/ScanNumber.h"
 #include "core/TextFile.h"
+#include "engine/RangeTable.h"
 
 namespace {
 
@@ -62,21 +63,6 @@ constexpr ValueLine kAirLines[] = {
      "\n Krok výpočtu [ms]:              %6.2f  "},
 };
 
-constexpr const char* kDragLines[] = {
-    "",
-    "\n Funkce odporu: G1 ",
-    "\n Funkce odporu: G2 ",
-    "\n Funkce odporu: G5 ",
-    "\n Funkce odporu: G6 ",
-    "\n Funkce odporu: G7 ",
-    "\n Funkce odporu: G8 ",
-    "\n Funkce odporu: GL ",
-    "\n Funkce odporu: GS ",
-    "\n Funkce odporu: GC ",
-    "\n Funkce odporu: RA4 ",
-    "\n Funkce odporu: 1943 ",
-};
-
 constexpr const char* kClickTexts[] = {"1/2 MOA",    "1/3 MOA",   "1/4 MOA",  "1/8 MOA",
                                        "10 mm/100m", "7 mm/100m", "5 mm/100m"};
 
@@ -93,34 +79,14 @@ std::string Value(const ValueLine& line, HeaderLayout layout, double value) {
 }
 
 std::string BandLine(HeaderLayout layout, bool first, double speed, double bc, double formFactor) {
-  switch (layout) {
-    case HeaderLayout::Text:
-      return first ? Sprintf(
-                         "\n Pro rychlost přes [m/s]: %4.1f  BC [lb/in2]: %4.4f  Koeficient "
-                         "tvaru [-]: %4.4f",
-                         speed, bc, formFactor)
-                   : Sprintf(
-                         "\n Pro rychlost pod [m/s]:  %4.1f  BC [lb/in2]: %4.4f  Koeficient "
-                         "tvaru [-]: %4.4f",
-                         speed, bc, formFactor);
-    case HeaderLayout::CzechCsv:
-      return Sprintf(first ? "\n Pro rychlost přes [m/s]: %s  BC [lb/in2]: %s  Koeficient tvaru "
-                             "[-]: %s"
-                           : "\n Pro rychlost pod [m/s]:  %s  BC [lb/in2]: %s  Koeficient tvaru "
-                             "[-]: %s",
-                     CzechNumber(speed, 1).c_str(), CzechNumber(bc, 4).c_str(),
-                     CzechNumber(formFactor, 4).c_str());
-    case HeaderLayout::EnglishCsv:
-      return first ? Sprintf(
-                         "\n Pro rychlost přes [m/s]:  %4.1f  BC [lb/in2]: %4.4f  Koeficient "
-                         "tvaru [-]: %4.4f",
-                         speed, bc, formFactor)
-                   : Sprintf(
-                         "\n Pro rychlost pod [m/s]:   %4.1f  BC [lb/in2]: %4.4f  Koeficient "
-                         "tvaru [-]: %4.4f",
-                         speed, bc, formFactor);
-  }
-  return {};
+  auto number = [layout](double value, int decimals, const char* format) {
+    return layout == HeaderLayout::CzechCsv ? CzechNumber(value, decimals) : Sprintf(format, value);
+  };
+  // The English layout sets the speed one column further right.
+  const char* gap = layout == HeaderLayout::EnglishCsv ? " " : "";
+  return std::string(first ? "\n Pro rychlost přes [m/s]: " : "\n Pro rychlost pod [m/s]:  ") +
+         gap + number(speed, 1, "%4.1f") + "  BC [lb/in2]: " + number(bc, 4, "%4.4f") +
+         "  Koeficient tvaru [-]: " + number(formFactor, 4, "%4.4f");
 }
 
 std::string ClickLine(const TShotInputs& in, const HeaderWindowState& w, HeaderLayout layout) {
@@ -168,7 +134,7 @@ std::string WriteParameterHeader(const TShotInputs& in, const HeaderWindowState&
   if (w.dragItem == kDragLoaded) {
     out += "\n Funkce odporu: " + w.drgPath;
   } else if (w.dragItem > 0 && w.dragItem < kDragFunctionCount) {
-    out += kDragLines[w.dragItem];
+    out += std::string("\n Funkce odporu: ") + DragFunctionName(w.dragItem) + " ";
   }
   const double d2 = in.diameterM * in.diameterM;
   if (w.coefficientMode == 2) {

@@ -1,10 +1,8 @@
 #include "qt/TeplotaprachuView.h"
 
-#include <QEvent>
 #include <QGroupBox>
 
 #include "qt/FormBuilder.h"
-#include "qt/QtPlatform.h"
 #include "ui/Teplotaprachu1.h"
 
 TeplotaprachuView::TeplotaprachuView(Tteplotaprachu& w, QtPlatform& platform)
@@ -25,11 +23,4 @@ TeplotaprachuView::TeplotaprachuView(Tteplotaprachu& w, QtPlatform& platform)
   b.Row(barrel, "Přepočet pro délku:", w.Edit6, 12, 136, 78, 80, "cm");
   b.Readout(barrel, "Přepočtená rychlost:", w.Label10, 12, 136, 106, 80, "m/s");
   b.Button(barrel, w.Button2, QRect(256, 105, 76, 23));
-}
-
-void TeplotaprachuView::changeEvent(QEvent* event) {
-  FormView::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    platform().RunAct([this] { Model().FormActivate(); });
-  }
 }

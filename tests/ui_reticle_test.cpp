@@ -127,7 +127,9 @@ TEST_P(ReticleMarks, LinesTablesAndShootingDistance) {
   const auto lines = ReticleLines(w);
   ASSERT_EQ(lines.size(), c.lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (!c.lines[i].empty()) EXPECT_EQ(lines[i], c.lines[i]) << i;
+    if (!c.lines[i].empty()) {
+      EXPECT_EQ(lines[i], c.lines[i]) << i;
+    }
   }
   const TReticle& r = kReticles[c.reticle];
   const auto& hold = w.computation().holdDistanceM;

@@ -18,19 +18,6 @@
 
 namespace {
 
-TPlotOwnerConfig TrajectoryGraphConfig() {
-  TPlotOwnerConfig c;
-  c.xUnitFromRight = 40;
-  c.xUnitFromBottom = 23;
-  c.yUnitX = 20;
-  c.yUnitY = 6;
-  c.hasTitle = true;
-  c.titleX = 60;
-  c.titleY = 8;
-  c.palette = {{255, 0, 0}, {0, 0, 0}, {0, 128, 0}, {0, 0, 255}, {128, 0, 128}};
-  return c;
-}
-
 constexpr const char* kCoefficientCaption = "Balistický koeficient:";
 constexpr const char* kFormFactorCaption = "Koeficient tvaru:";
 
@@ -40,7 +27,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
     : forms::Window("Tvstup", "Vnější trajekta", platform),
       app_(app),
       comp_(std::make_unique<Computation>()),
-      graph_(Graf0, Edit17, Edit18, TrajectoryGraphConfig()),
+      graph_(Graf0, Edit17, Edit18, GraphStyle()),
       scratch_(kTrajectoryCapacity, 0.0) {
   RegisterAll(Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit19, Edit63, Edit22, Label1, Label2,
               Label3, Label4, RadioGroup3, ComboBox1, ComboBox2, Edit24, Label5, Label12, UpDown1,
@@ -63,6 +50,19 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
   Register(N7);
   SetDesignState();
   WireHandlers();
+}
+
+TPlotOwnerConfig Tvstup::GraphStyle() {
+  TPlotOwnerConfig c;
+  c.xUnitFromRight = 40;
+  c.xUnitFromBottom = 23;
+  c.yUnitX = 20;
+  c.yUnitY = 6;
+  c.hasTitle = true;
+  c.titleX = 60;
+  c.titleY = 8;
+  c.palette = {{255, 0, 0}, {0, 0, 0}, {0, 128, 0}, {0, 0, 255}, {128, 0, 128}};
+  return c;
 }
 
 // The state the controls have before the window's creation handler runs.

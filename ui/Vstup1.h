@@ -193,6 +193,10 @@ class Tvstup : public forms::Window {
   // The busy label, the chosen step and report lines of a run reach the window here.
   IntegrationHooks Hooks();
 
+  // Axes, units, title and curve colours of the trajectory graph; other graphs in its style
+  // start from it.
+  static TPlotOwnerConfig GraphStyle();
+
   static constexpr int kGraphWidth = 460;
   static constexpr int kGraphHeight = 262;
 

@@ -18,14 +18,7 @@ constexpr int kMaxDistances = 500;
 constexpr int kMaxShots = 100000;
 
 TPlotOwnerConfig HitGraphConfig() {
-  TPlotOwnerConfig c;
-  c.xUnitFromRight = 40;
-  c.xUnitFromBottom = 23;
-  c.yUnitX = 20;
-  c.yUnitY = 6;
-  c.hasTitle = true;
-  c.titleX = 60;
-  c.titleY = 8;
+  TPlotOwnerConfig c = Tvstup::GraphStyle();
   c.palette = {{255, 0, 0}, {0, 0, 0}};
   return c;
 }
