@@ -110,6 +110,8 @@ ZasahView::~ZasahView() {
 }
 
 void ZasahView::Start(std::shared_ptr<THitJob> job) {
+  // The model starts a run only after the last one finished, which joined its worker.
+  if (worker_.joinable()) worker_.join();
   job_ = std::move(job);
   progress_->setValue(0);
   progress_->show();

@@ -140,8 +140,6 @@ TEST(Zasah, InputsReachTheRunInItsUnits) {
     s.z().FinishRun();
   }
   Apply(s.z(), "ComboBox1", "1");
-  EXPECT_EQ(s.z().Label2.Caption(), "Průměr cíle:");
-  EXPECT_FALSE(s.z().Edit2.Enabled());
   Apply(s.z(), "ComboBox4", "1");
   s.z().Edit7.SetText("15");
   ASSERT_TRUE(s.Act([&] { s.z().Button1.Click(); }).empty());
@@ -162,14 +160,15 @@ TEST(Zasah, CancelledRunLeavesThePreviousResult) {
 
   std::vector<std::shared_ptr<THitJob>> jobs;
   z.runner = [&](std::shared_ptr<THitJob> j) { jobs.push_back(std::move(j)); };
+  // Running, "Výpočet", "Vymaž", "Přerušit", busy label.
+  auto state = [&] {
+    return std::vector<bool>{z.Running(), z.Button1.Enabled(), z.Button2.Enabled(),
+                             z.Button3.Enabled(), z.Label1.Visible()};
+  };
   z.Edit9.SetText("500");
   ASSERT_TRUE(s.Act([&] { z.Button1.Click(); }).empty());
   ASSERT_EQ(jobs.size(), 1u);
-  EXPECT_TRUE(z.Running());
-  EXPECT_FALSE(z.Button1.Enabled());
-  EXPECT_FALSE(z.Button2.Enabled());
-  EXPECT_TRUE(z.Button3.Enabled());
-  EXPECT_TRUE(z.Label1.Visible());
+  EXPECT_EQ(state(), (std::vector<bool>{true, false, false, true, true}));
   z.Button1.Click();
   z.Button2.Click();
   EXPECT_EQ(jobs.size(), 1u);
@@ -179,14 +178,10 @@ TEST(Zasah, CancelledRunLeavesThePreviousResult) {
   jobs[0]->Execute();
   EXPECT_TRUE(jobs[0]->rows.empty());
   ASSERT_TRUE(s.Act([&] { z.FinishRun(); }).empty());
-  EXPECT_FALSE(z.Running());
+  EXPECT_EQ(state(), (std::vector<bool>{false, true, true, false, false}));
   EXPECT_EQ(z.Memo1.Lines(), previous);
   EXPECT_EQ(z.graph().Slot(0).Count(), 11);
   EXPECT_EQ(z.graph().Slot(0).y[10], previousLast);
-  EXPECT_TRUE(z.Button1.Enabled());
-  EXPECT_TRUE(z.Button2.Enabled());
-  EXPECT_FALSE(z.Button3.Enabled());
-  EXPECT_FALSE(z.Label1.Visible());
 
   ASSERT_TRUE(s.Act([&] { z.Button1.Click(); }).empty());
   ASSERT_EQ(jobs.size(), 2u);

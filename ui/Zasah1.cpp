@@ -269,9 +269,9 @@ void Tzasah::FinishRun() {
   const std::shared_ptr<THitJob> job = std::move(job_);
   job_.reset();
   SetRunning(false);
-  if (job->error) std::rethrow_exception(job->error);
-  // A cancelled run shows nothing: the previous result stays.
+  // A cancelled run shows nothing, not even an error it met: the previous result stays.
   if (job->progress.cancel) return;
+  if (job->error) std::rethrow_exception(job->error);
   ShowResult(*job);
 }
 
