@@ -1,4 +1,5 @@
-// Speed of the hit probability: the window's start values, 1000 shots from 100 to 600 m.
+// Speed of the hit probability: the window's start values from 100 to 600 m, 1000 shots with
+// their error budget, and the budget alone (one shot).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -18,11 +19,16 @@ void BM_HitProbabilityStartValues(benchmark::State& state) {
   s.windSigmaMps = 1.5;
   s.rangeSigmaFraction = 0.02;
   s.distancesM = HitDistances(100, 600, 50);
-  s.shots = 1000;
   s.threads = static_cast<int>(state.range(0));
+  s.shots = static_cast<int>(state.range(1));
   for (auto _ : state) benchmark::DoNotOptimize(ComputeHitProbability(*c, s));
 }
-// 0: every core.
-BENCHMARK(BM_HitProbabilityStartValues)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+// Threads (0: every core), shots.
+BENCHMARK(BM_HitProbabilityStartValues)
+    ->Args({1, 1000})
+    ->Args({0, 1000})
+    ->Args({1, 1})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

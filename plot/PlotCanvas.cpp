@@ -105,6 +105,20 @@ void TPlotCanvas::HideCurve(int slot) {
   Redraw();
 }
 
+void TPlotCanvas::SetBand(std::vector<double> xs, std::vector<double> lows,
+                          std::vector<double> highs, forms::Color color) {
+  bandX_ = std::move(xs);
+  bandLow_ = std::move(lows);
+  bandHigh_ = std::move(highs);
+  bandColor_ = color;
+  Redraw();
+}
+
+void TPlotCanvas::HideBand() {
+  bandX_.clear();
+  Redraw();
+}
+
 void TPlotCanvas::ResetAxes() {
   xMin_ = yMin_ = 0;
   xMax_ = yMax_ = 1.05;
@@ -134,6 +148,10 @@ void TPlotCanvas::AutoScale() {
   if (yMin_ == yMax_) yMin_ *= 0.95;
   xMax_ *= 1.05;
   yMax_ *= 1.05;
+  if (config_.fixedYMax > config_.fixedYMin) {
+    yMin_ = config_.fixedYMin;
+    yMax_ = config_.fixedYMax;
+  }
   xDecimals_ = DecimalsForSpan(std::fabs(xMax_ - xMin_));
   yDecimals_ = DecimalsForSpan(std::fabs(yMax_ - yMin_));
 }
@@ -148,6 +166,7 @@ void TPlotCanvas::Redraw() {
   canvas.FillRect(0, 0, image_.Width(), H());
   canvas.pen = forms::Pen{forms::kBlack, 1, forms::PenStyle::Solid};
   canvas.font = forms::Font{"Arial", 10, forms::kBlack, false};
+  DrawBand(canvas);
   DrawGridAndLabels(canvas);
   for (int i = 0; i < kPlotSlots; ++i) {
     if (!slots_[i].visible) continue;
@@ -215,6 +234,27 @@ void TPlotCanvas::DrawCurve(forms::Canvas& canvas, const TCurveSlot& slot, forms
                      py + kMarkerRadius);
     }
   }
+}
+
+// One column of pixels at a time, between the two curves interpolated at its centre.
+void TPlotCanvas::DrawBand(forms::Canvas& canvas) {
+  if (bandX_.size() < 2) return;
+  const int left = std::max(kLeft, Pixel(PixelX(bandX_.front())));
+  const int right = std::min(W() - kRight, Pixel(PixelX(bandX_.back())));
+  const forms::Brush kept = canvas.brush;
+  canvas.brush = forms::Brush{bandColor_};
+  std::size_t i = 1;
+  for (int px = left; px < right; ++px) {
+    const double x = WorldX(px + 0.5);
+    while (i + 1 < bandX_.size() && bandX_[i] < x) ++i;
+    const double t = std::clamp((x - bandX_[i - 1]) / (bandX_[i] - bandX_[i - 1]), 0.0, 1.0);
+    const double low = bandLow_[i - 1] + t * (bandLow_[i] - bandLow_[i - 1]);
+    const double high = bandHigh_[i - 1] + t * (bandHigh_[i] - bandHigh_[i - 1]);
+    const int top = std::max(kTop, Pixel(PixelY(high)));
+    const int bottom = std::min(H() - kBottom, Pixel(PixelY(low)) + 1);
+    if (top < bottom) canvas.FillRect(px, top, px + 1, bottom);
+  }
+  canvas.brush = kept;
 }
 
 void TPlotCanvas::FitToImage() {

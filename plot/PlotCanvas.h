@@ -19,6 +19,8 @@ struct TPlotOwnerConfig {
   bool hasTitle = true;
   int titleX = 60, titleY = 8;
   std::vector<forms::Color> palette;  // colours of the first slots
+  // A y-axis that autoscaling keeps, when the maximum is above the minimum.
+  double fixedYMin = 0, fixedYMax = 0;
 };
 
 struct TCurveSlot {
@@ -49,6 +51,12 @@ class TPlotCanvas {
   void SetCurve(const double* xs, const double* ys, int first, int last, int step, int slot,
                 TCurveStyle style);
   void HideCurve(int slot);
+  // A filled band between two curves over the same x values, drawn under the grid and the
+  // curves and within the frame.
+  void SetBand(std::vector<double> xs, std::vector<double> lows, std::vector<double> highs,
+               forms::Color color);
+  void HideBand();
+  bool BandVisible() const { return !bandX_.empty(); }
   // Only the flag, without rescaling or redrawing.
   void SetSlotVisible(int slot, bool visible) { slots_[slot].visible = visible; }
   void ResetAxes();
@@ -103,6 +111,7 @@ class TPlotCanvas {
   bool ZoomAllowed(int x, int y) const;
   void DrawGridAndLabels(forms::Canvas& canvas);
   void DrawCurve(forms::Canvas& canvas, const TCurveSlot& slot, forms::Color color);
+  void DrawBand(forms::Canvas& canvas);
 
   forms::Image& image_;
   forms::Edit& readOutX_;
@@ -115,6 +124,8 @@ class TPlotCanvas {
   bool dragging_ = false;
   double zoomStartX_ = 0, zoomStartY_ = 0;
   std::vector<TCurveSlot> slots_;
+  std::vector<double> bandX_, bandLow_, bandHigh_;
+  forms::Color bandColor_;
   int holdRedraws_ = 0;
   bool redrawPending_ = false;
 };

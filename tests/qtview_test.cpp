@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -635,20 +636,54 @@ TEST_F(QtViewTest, AboutOpenedTwiceIsOneWindow) {
   EXPECT_TRUE(views_->about().isVisible());
 }
 
-TEST_F(QtViewTest, HitProbabilityOpensFromTheMenuAndDrawsItsCurve) {
+// A run goes on in the background: the window keeps painting and shows its progress while
+// it runs, and "Přerušit" ends it leaving the previous result.
+TEST_F(QtViewTest, HitProbabilityRunsInTheBackgroundAndCanBeCancelled) {
   VstupView& view = OpenCalculation();
   for (QAction* a : view.findChildren<QAction*>()) {
     if (a->text() == "Pravděpodobnost zásahu") a->trigger();
   }
-  ASSERT_TRUE(views_->hitProbability().isVisible());
+  ZasahView& window = views_->hitProbability();
+  ASSERT_TRUE(window.isVisible());
   Tzasah& z = app_->zasah();
+  auto* memo = Widget<QPlainTextEdit>(z.Memo1);
   Type(Widget<QLineEdit>(z.Edit11), "64");
   Click(Widget<QPushButton>(z.Button1));
-  const QString result = Widget<QPlainTextEdit>(z.Memo1)->toPlainText();
+  QTRY_VERIFY_WITH_TIMEOUT(!z.Running(), 60000);
+  const QString result = memo->toPlainText();
   EXPECT_TRUE(result.contains("Maximální vzdálenost s pravděpodobností zásahu alespoň 90 %"))
       << result.toStdString();
   EXPECT_GT(CountPixels(Widget<ImageWidget>(z.Graf0)->grab().toImage(), QColor(255, 0, 0)), 100);
   EXPECT_TRUE(Widget<QLabel>(z.Label1)->isHidden());
+
+  // Paints counted while a timer asks for them every 10 ms.
+  struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      paints += e->type() == QEvent::Paint;
+      return false;
+    }
+  } counter;
+  memo->viewport()->installEventFilter(&counter);
+  QTimer repaint;
+  QObject::connect(&repaint, &QTimer::timeout, memo->viewport(),
+                   [memo] { memo->viewport()->update(); });
+  repaint.start(10);
+
+  auto* progress = window.findChild<QProgressBar*>();
+  ASSERT_NE(progress, nullptr);
+  Type(Widget<QLineEdit>(z.Edit11), "100000");
+  Click(Widget<QPushButton>(z.Button1));
+  EXPECT_TRUE(z.Running());
+  EXPECT_FALSE(Widget<QPushButton>(z.Button2)->isEnabled());
+  QTRY_VERIFY_WITH_TIMEOUT(counter.paints >= 5 && progress->value() > 0, 120000);
+  EXPECT_TRUE(z.Running());
+  EXPECT_TRUE(progress->isVisible());
+  Click(Widget<QPushButton>(z.Button3));
+  QTRY_VERIFY_WITH_TIMEOUT(!z.Running(), 60000);
+  EXPECT_EQ(memo->toPlainText(), result);
+  EXPECT_TRUE(progress->isHidden());
+  EXPECT_TRUE(Widget<QPushButton>(z.Button1)->isEnabled());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/Zasah1.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "core/Abort.h"
 #include "core/NumberText.h"
+#include "core/RoundTo.h"
 #include "solvers/HitProbability.h"
 #include "ui/Application.h"
 #include "ui/Vstup1.h"
@@ -14,12 +16,19 @@
 namespace {
 
 constexpr double kMoaRad = M_PI / 10800;
-constexpr int kMaxDistances = 500;
 constexpr int kMaxShots = 100000;
+constexpr double kMaxTargetCm = 500;
+// The mean extreme spread of a group of 3, 5 or 10 shots from a circular normal distribution,
+// in standard deviations of one axis (Ballistipedia, "Range Statistics").
+constexpr int kGroupShots[] = {0, 3, 5, 10};
+constexpr double kGroupSpread[] = {1, 2.41, 3.07, 3.81};
+constexpr forms::Color kBandColor{255, 200, 200};
 
 TPlotOwnerConfig HitGraphConfig() {
   TPlotOwnerConfig c = Tvstup::GraphStyle();
   c.palette = {{255, 0, 0}, {0, 0, 0}};
+  c.fixedYMin = 0;
+  c.fixedYMax = 100;
   return c;
 }
 
@@ -78,20 +87,37 @@ Computation ReadCalculationInputs(Tvstup& w) {
   return *c;
 }
 
+void THitJob::Execute() {
+  try {
+    rows = ComputeHitProbability(computation, settings, &progress);
+  } catch (...) {
+    error = std::current_exception();
+  }
+}
+
 Tzasah::Tzasah(Application& app, forms::Platform& platform)
     : forms::Window("Tzasah", "Pravděpodobnost zásahu", platform),
       app_(app),
       graph_(Graf0, Edit13, Edit14, HitGraphConfig()) {
   RegisterAll(Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
-              Button1, Button2, Memo1, Graf0, Edit13, Edit14, Label1);
+              ComboBox1, Label2, ComboBox2, ComboBox3, ComboBox4, Button1, Button2, Button3, Memo1,
+              Graf0, Edit13, Edit14, Label1);
+  ComboBox1.SetItems({"obdélník", "kruh"});
+  ComboBox2.SetItems({"1 σ", "skupina 3 ran", "skupina 5 ran", "skupina 10 ran"});
+  ComboBox3.SetItems({"MOA", "mrad"});
+  ComboBox4.SetItems({"%", "m"});
   Button1.SetCaption("Výpočet");
   Button2.SetCaption("Vymaž");
+  Button3.SetCaption("Přerušit");
+  Button3.SetEnabled(false);
   Label1.SetCaption("Počítám");
   Label1.SetVisible(false);
   Edit13.SetText("0");
   Edit14.SetText("0");
+  ComboBox1.OnChange = [this] { ComboBox1Change(); };
   Button1.OnClick = [this] { Button1Click(); };
   Button2.OnClick = [this] { Button2Click(); };
+  Button3.OnClick = [this] { Button3Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
@@ -99,13 +125,18 @@ Tzasah::Tzasah(Application& app, forms::Platform& platform)
 }
 
 void Tzasah::FormCreate() {
+  ComboBox1.SetItemIndex(0);
+  ComboBox1Change();
   Edit1.SetText("20");
   Edit2.SetText("30");
   Edit3.SetText(FormatNumber(0.5));
+  ComboBox2.SetItemIndex(0);
+  ComboBox3.SetItemIndex(0);
   Edit4.SetText("5");
   Edit5.SetText("2");
   Edit6.SetText(FormatNumber(1.5));
   Edit7.SetText("2");
+  ComboBox4.SetItemIndex(0);
   Edit8.SetText("100");
   Edit9.SetText("600");
   Edit10.SetText("50");
@@ -115,17 +146,42 @@ void Tzasah::FormCreate() {
   graph_.SetXUnit("m");
   graph_.SetYUnit("%");
   graph_.ResetAxes();
+  graph_.AutoScale();
+  graph_.Redraw();
 }
 
-void Tzasah::Button1Click() {
-  THitSettings s;
+void Tzasah::ComboBox1Change() {
+  const bool round = ComboBox1.ItemIndex() == 1;
+  Label2.SetCaption(round ? "Průměr cíle:" : "Šířka cíle:");
+  Edit2.SetEnabled(!round);
+}
+
+std::shared_ptr<THitJob> Tzasah::PrepareJob() {
+  auto job = std::make_shared<THitJob>();
+  THitSettings& s = job->settings;
+  const bool round = ComboBox1.ItemIndex() == 1;
   const double widthCm = ParseNumber(Edit1.Text());
-  if (widthCm <= 0) ShowMessageAbort("Šířka cíle menší nebo rovna nule.");
-  const double heightCm = ParseNumber(Edit2.Text());
-  if (heightCm <= 0) ShowMessageAbort("Výška cíle menší nebo rovna nule.");
-  const double dispersionMoa = ParseNumber(Edit3.Text());
-  if (dispersionMoa < 0) ShowMessageAbort("Rozptyl zbraně a střelce menší než nula.");
-  if (dispersionMoa > 100) ShowMessageAbort("Rozptyl zbraně a střelce větší než 100 MOA.");
+  if (widthCm <= 0) {
+    ShowMessageAbort(round ? "Průměr cíle menší nebo roven nule."
+                           : "Šířka cíle menší nebo rovna nule.");
+  }
+  if (widthCm > kMaxTargetCm) {
+    ShowMessageAbort(round ? "Průměr cíle větší než 500 cm." : "Šířka cíle větší než 500 cm.");
+  }
+  double heightCm = widthCm;
+  if (!round) {
+    heightCm = ParseNumber(Edit2.Text());
+    if (heightCm <= 0) ShowMessageAbort("Výška cíle menší nebo rovna nule.");
+    if (heightCm > kMaxTargetCm) ShowMessageAbort("Výška cíle větší než 500 cm.");
+  }
+  const double precision = ParseNumber(Edit3.Text());
+  const bool mrad = ComboBox3.ItemIndex() == 1;
+  const char* angleUnit = mrad ? "mrad" : "MOA";
+  if (precision < 0) ShowMessageAbort("Rozptyl zbraně a střelce menší než nula.");
+  if (precision > (mrad ? 30 : 100)) {
+    ShowMessageAbort(mrad ? "Rozptyl zbraně a střelce větší než 30 mrad."
+                          : "Rozptyl zbraně a střelce větší než 100 MOA.");
+  }
   s.velocitySigmaMps = ParseNumber(Edit4.Text());
   if (s.velocitySigmaMps < 0) ShowMessageAbort("Odchylka rychlosti menší než nula.");
   if (s.velocitySigmaMps > 100) ShowMessageAbort("Odchylka rychlosti větší než 100 m/s.");
@@ -135,9 +191,13 @@ void Tzasah::Button1Click() {
   s.windSigmaMps = ParseNumber(Edit6.Text());
   if (s.windSigmaMps < 0) ShowMessageAbort("Odchylka větru menší než nula.");
   if (s.windSigmaMps > 20) ShowMessageAbort("Odchylka větru větší než 20 m/s.");
-  const double rangePct = ParseNumber(Edit7.Text());
-  if (rangePct < 0) ShowMessageAbort("Odchylka odhadu vzdálenosti menší než nula.");
-  if (rangePct > 25) ShowMessageAbort("Odchylka odhadu vzdálenosti větší než 25 %.");
+  const double range = ParseNumber(Edit7.Text());
+  const bool metres = ComboBox4.ItemIndex() == 1;
+  if (range < 0) ShowMessageAbort("Odchylka odhadu vzdálenosti menší než nula.");
+  if (range > (metres ? 500 : 25)) {
+    ShowMessageAbort(metres ? "Odchylka odhadu vzdálenosti větší než 500 m."
+                            : "Odchylka odhadu vzdálenosti větší než 25 %.");
+  }
   const double fromM = ParseNumber(Edit8.Text());
   const double toM = ParseNumber(Edit9.Text());
   const double stepM = ParseNumber(Edit10.Text());
@@ -145,65 +205,134 @@ void Tzasah::Button1Click() {
   if (fromM >= toM) ShowMessageAbort("Vzdálenost Od větší nebo rovna vzdálenosti Do.");
   if (toM > 5000) ShowMessageAbort("Vzdálenost Do větší než 5000 m.");
   if (stepM <= 0) ShowMessageAbort("Krok menší nebo roven nule.");
-  if ((toM - fromM) / stepM >= kMaxDistances)
+  s.distancesM = HitDistances(fromM, toM, stepM);
+  if (s.distancesM.empty())
     ShowMessageAbort("Příliš mnoho vzdáleností (nejvýše 500), zvětšete krok.");
   const double shots = ParseNumber(Edit11.Text());
   if (shots < 1) ShowMessageAbort("Počet ran menší než 1.");
   if (shots > kMaxShots) ShowMessageAbort("Počet ran větší než 100000.");
   if (shots != std::floor(shots)) ShowMessageAbort("Počet ran není celé číslo.");
-  const double thresholdPct = ParseNumber(Edit12.Text());
-  if (thresholdPct <= 0 || thresholdPct > 100)
+  job->thresholdPct = ParseNumber(Edit12.Text());
+  if (job->thresholdPct <= 0 || job->thresholdPct > 100)
     ShowMessageAbort("Práh pravděpodobnosti mimo rozsah 0 až 100 %.");
 
+  s.target = round ? THitTarget::Circle : THitTarget::Rectangle;
   s.targetWidthM = widthCm * 0.01;
   s.targetHeightM = heightCm * 0.01;
-  s.dispersionRad = dispersionMoa * kMoaRad;
+  const int group = std::clamp(ComboBox2.ItemIndex(), 0, 3);
+  const double sigma = precision / kGroupSpread[group];
+  s.dispersionRad = sigma * (mrad ? 0.001 : kMoaRad);
   s.bcSigmaFraction = bcPct * 0.01;
-  s.rangeSigmaFraction = rangePct * 0.01;
-  s.distancesM = HitDistances(fromM, toM, stepM);
+  (metres ? s.rangeSigmaM : s.rangeSigmaFraction) = metres ? range : range * 0.01;
   s.shots = static_cast<int>(shots);
   s.seed = kSeed;
 
-  const auto c = std::make_unique<Computation>(ReadCalculationInputs(app_.vstup()));
+  job->heading.push_back("  ");
+  job->heading.push_back(
+      round ? Line("  Pravděpodobnost zásahu kruhového cíle o průměru %g cm, %d ran", widthCm,
+                   s.shots)
+            : Line("  Pravděpodobnost zásahu cíle %g x %g cm, %d ran", widthCm, heightCm, s.shots));
+  std::string dispersion = Line("%g %s", group == 0 ? precision : RoundTo(sigma, 3), angleUnit);
+  if (group > 0) {
+    dispersion += Line(" (skupina %d ran %g %s)", kGroupShots[group], precision, angleUnit);
+  }
+  job->heading.push_back(Line(
+      "  Rozptyl %s, rychlost %g m/s, BC %g %%, vítr %g m/s, vzdálenost %g %s (1 σ)",
+      dispersion.c_str(), s.velocitySigmaMps, bcPct, s.windSigmaMps, range, metres ? "m" : "%"));
+  job->heading.push_back(std::string(85, ' ') + "| P, působí-li jen tato odchylka [%]");
+  job->heading.push_back(
+      "   X [m]   P [%]   95% interval [%]   Y stř. [cm]  Y σ [cm]   Z stř. [cm]  Z σ [cm]"
+      "  | rozptyl rychl.    BC  vítr vzdál.");
+  job->heading.push_back(std::string(120, '-'));
 
-  struct Busy {
-    forms::Label& label;
-    ~Busy() { label.SetVisible(false); }
-  } busy{Label1};
-  Label1.SetVisible(true);
+  job->computation = ReadCalculationInputs(app_.vstup());
+  return job;
+}
+
+void Tzasah::Button1Click() {
+  // A second click while a run goes on is refused (the button is greyed out meanwhile).
+  if (Running()) return;
+  auto job = PrepareJob();
+  job_ = job;
+  SetRunning(true);
+  if (runner) {
+    runner(job);
+    return;
+  }
   platform().RepaintNow(Label1);
-  const std::vector<THitRow> rows = ComputeHitProbability(*c, s);
+  job->Execute();
+  FinishRun();
+}
 
-  Memo1.Add("  ");
-  Memo1.Add(Line("  Pravděpodobnost zásahu cíle %g x %g cm, %d ran", widthCm, heightCm, s.shots));
-  Memo1.Add(Line("  Rozptyl %g MOA, rychlost %g m/s, BC %g %%, vítr %g m/s, vzdálenost %g %% (1 σ)",
-                 dispersionMoa, s.velocitySigmaMps, bcPct, s.windSigmaMps, rangePct));
-  Memo1.Add("   X [m]   P [%]   95% interval [%]   Y stř. [cm]  Y σ [cm]   Z stř. [cm]  Z σ [cm]");
-  Memo1.Add(std::string(83, '-'));
-  std::vector<double> xs, ys;
+void Tzasah::FinishRun() {
+  if (!job_) return;
+  const std::shared_ptr<THitJob> job = std::move(job_);
+  job_.reset();
+  SetRunning(false);
+  // A cancelled run shows nothing, not even an error it met: the previous result stays.
+  if (job->progress.cancel) return;
+  if (job->error) std::rethrow_exception(job->error);
+  ShowResult(*job);
+}
+
+void Tzasah::SetRunning(bool running) {
+  Button1.SetEnabled(!running);
+  Button2.SetEnabled(!running);
+  Button3.SetEnabled(running);
+  Label1.SetVisible(running);
+}
+
+void Tzasah::ShowResult(const THitJob& job) {
+  const auto& rows = job.rows;
+  const int shots = job.settings.shots;
+  for (const auto& line : job.heading) Memo1.Add(line);
   for (const auto& r : rows) {
     if (!r.reached) {
       Memo1.Add(Line("%8g   nedosaženo", r.distanceM));
       continue;
     }
-    Memo1.Add(Line("%8g   %5.1f     %5.1f až %5.1f%14.1f%10.1f%14.1f%10.1f", r.distanceM,
-                   r.probability * 100, r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm),
-                   r.sdYCm, MissShown(r.meanZCm), r.sdZCm));
-    xs.push_back(r.distanceM);
-    ys.push_back(r.probability * 100);
+    // A standard deviation needs two shots.
+    const bool spread = r.shotsReached > 1;
+    std::string line =
+        Line("%8g   %5.1f     %5.1f až %5.1f%14.1f", r.distanceM, r.probability * 100,
+             r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm));
+    line += spread ? Line("%10.1f", r.sdYCm) : "  neurčeno";
+    line += Line("%14.1f", MissShown(r.meanZCm));
+    line += spread ? Line("%10.1f", r.sdZCm) : "  neurčeno";
+    line += Line("  |%8.1f%7.1f%6.1f%6.1f%7.1f", r.alone[kHitDispersion] * 100,
+                 r.alone[kHitVelocity] * 100, r.alone[kHitCoefficient] * 100,
+                 r.alone[kHitWind] * 100, r.alone[kHitRange] * 100);
+    if (r.shotsReached < shots) line += Line("   doletělo %d z %d ran", r.shotsReached, shots);
+    Memo1.Add(line);
   }
-  const double reach = MaxDistanceWithProbability(rows, thresholdPct / 100);
-  const std::string head =
-      Line("  Maximální vzdálenost s pravděpodobností zásahu alespoň %g %%: ", thresholdPct);
-  Memo1.Add(reach > 0 ? head + Line("%g m", reach) : head + Line("méně než %g m", fromM));
+  const double reach = MaxDistanceWithProbability(rows, job.thresholdPct / 100);
+  const std::string head = Line(
+      "  Maximální vzdálenost s pravděpodobností zásahu alespoň %g %% (dolní mez 95%% intervalu): ",
+      job.thresholdPct);
+  Memo1.Add(reach > 0 ? head + Line("%g m", reach)
+                      : head + Line("méně než %g m", job.settings.distancesM.front()));
+  DrawGraph(rows, job.thresholdPct);
+}
 
+void Tzasah::DrawGraph(const std::vector<THitRow>& rows, double thresholdPct) {
+  TPlotCanvas::HeldRedraws oneRedraw(graph_);
+  std::vector<double> xs, ps, lows, highs;
+  for (const auto& r : rows) {
+    if (!r.reached) continue;
+    xs.push_back(r.distanceM);
+    ps.push_back(r.probability * 100);
+    lows.push_back(r.low95 * 100);
+    highs.push_back(r.high95 * 100);
+  }
   if (xs.empty()) {
+    graph_.HideBand();
     graph_.HideCurve(0);
     graph_.HideCurve(1);
     return;
   }
   graph_.SetSlotVisible(1, false);
-  graph_.SetCurve(xs.data(), ys.data(), 0, static_cast<int>(xs.size()) - 1, 1, 0, csLineMarkers);
+  graph_.SetBand(xs, lows, highs, kBandColor);
+  graph_.SetCurve(xs.data(), ps.data(), 0, static_cast<int>(xs.size()) - 1, 1, 0, csLineMarkers);
   if (xs.size() >= 2) {
     const double lineX[] = {xs.front(), xs.back()};
     const double lineY[] = {thresholdPct, thresholdPct};
@@ -212,5 +341,10 @@ void Tzasah::Button1Click() {
 }
 
 void Tzasah::Button2Click() {
+  if (Running()) return;
   Memo1.Clear();
+}
+
+void Tzasah::Button3Click() {
+  if (job_) job_->progress.cancel = true;
 }
