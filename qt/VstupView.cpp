@@ -45,6 +45,7 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
   b.MenuItem(menu, w.N5);
   b.MenuItem(menu, w.N6);
   b.MenuItem(menu, w.N7);
+  b.MenuItem(menu, w.N8);
 
   QWidget* c = client();
   pages_ = new ButtonPages(c);

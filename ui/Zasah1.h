@@ -38,7 +38,3 @@ class Tzasah : public forms::Window {
   Application& app_;
   TPlotCanvas graph_;
 };
-
-// The calculation window's inputs read and the launch angle solved as its compute action
-// does, while that window keeps its fields, result panel and computation as they were.
-Computation ReadCalculationInputs(Tvstup& w);
