@@ -75,43 +75,53 @@ class Accumulator {
   TSolutionPart now_;
 };
 
+// Litz's regression of the vertical jump per mph of crosswind, MOA.
+double JumpMoaPerMph(double sg, double lengthCal) {
+  return 0.01 * sg - 0.0024 * lengthCal + 0.032;
+}
+
 bool HasWind(const TShotInputs& in) {
   return in.crossWindMode == 1 || in.crossWind != 0 || in.rangeWind != 0 || in.verticalWind != 0;
 }
 
-// The danger space along the horizontal: where the trajectory, turned about the sight so that it
-// passes through the target, stays within half the target's height above or below the line.
-void DangerSpace(const TTrajectory& tr, int targetIndex, double levelM, double riseM,
-                 double targetYCm, double halfM, TFiringSolution& s, double slantPerLevel) {
-  const double slope = riseM / levelM;
-  const double offsetAtTarget = targetYCm / 100 - riseM;
+// The danger space in horizontal metres: where the trajectory, turned about the sight so that it
+// passes through the target (to small angles), stays within half the target's height of the line
+// of sight, measured vertically.
+struct TDanger {
+  double nearM = 0, farM = 0;
+  bool farOpen = true;  // still within the band at the last point computed
+};
+
+TDanger DangerSpace(const TTrajectory& tr, int targetIndex, double levelM, double riseM,
+                    double targetYCm, double halfM) {
+  const double missAtTarget = targetYCm / 100 - riseM;
   auto aimed = [&](int k) {
-    return tr.yCm[k] / 100 - tr.xM[k] * slope - tr.xM[k] / levelM * offsetAtTarget;
+    return tr.yCm[k] / 100 - tr.xM[k] * riseM / levelM - tr.xM[k] / levelM * missAtTarget;
   };
-  // Where the offset crosses the band between points a (outside) and b (inside or beyond).
-  auto crossing = [&](int a, int b) {
+  // Where the band's edge lies between point a (outside it) and its neighbour b.
+  auto edge = [&](int a, int b) {
     const double fa = aimed(a), fb = aimed(b);
     const double bound = fa > 0 ? halfM : -halfM;
     return tr.xM[a] + (bound - fa) / (fb - fa) * (tr.xM[b] - tr.xM[a]);
   };
-  double nearM = 0;
+  TDanger d;
   for (int k = targetIndex - 1; k >= 0; --k) {
     if (std::fabs(aimed(k)) > halfM) {
-      nearM = crossing(k, k + 1);
+      d.nearM = edge(k, k + 1);
       break;
     }
   }
-  double farM = tr.xM[tr.stepCount];
-  s.dangerFarOpen = true;
+  d.farM = tr.xM[tr.stepCount];
   for (int k = targetIndex; k <= tr.stepCount; ++k) {
     if (std::fabs(aimed(k)) > halfM) {
-      farM = k > 0 ? crossing(k, k - 1) : 0;
-      s.dangerFarOpen = false;
+      d.farM = edge(k, k - 1);
+      d.farOpen = false;
       break;
     }
   }
-  s.dangerNearM = std::min(nearM, levelM) * slantPerLevel;
-  s.dangerFarM = std::max(farM, levelM) * slantPerLevel;
+  d.nearM = std::min(d.nearM, levelM);
+  d.farM = std::max(d.farM, levelM);
+  return d;
 }
 
 // "+1.2", "-1.2", or "0.0" for what rounds to nothing: no sign suggests a direction it has not.
@@ -185,7 +195,7 @@ void AddAxis(std::vector<std::string>& lines, bool up, const TFiringSolution& s,
     lines.push_back(
         PartRow(name, up ? p.upCm : p.rightCm, up ? p.upRad : p.rightRad, in, t.distanceM));
   }
-  if (up && !(in.spinDrift && s.jumpSg > 0))
+  if (up && s.jumpSg == 0)
     lines.push_back("  " + Padded(PartName(TPart::Jump), kNameWidth) + "nepočítán (níže)");
   lines.push_back("  " + std::string(kRuleWidth, '-'));
   lines.push_back(PartRow("celkem", up ? s.total.upCm : s.total.rightCm,
@@ -196,10 +206,9 @@ void AddAxis(std::vector<std::string>& lines, bool up, const TFiringSolution& s,
 }  // namespace
 
 double AerodynamicJumpMoa(double sg, double lengthCal, double crossWindMps, bool twistLeft) {
-  // Litz: 0.01 Sg - 0.0024 L + 0.032 MOA per mph; a right twist jumps up in a wind from the right.
-  const double perMph = 0.01 * sg - 0.0024 * lengthCal + 0.032;
+  // A right twist jumps up in a wind from the right (Litz).
   const double fromRightMph = -crossWindMps * kMphPerMps;
-  return (twistLeft ? -1 : 1) * perMph * fromRightMph;
+  return (twistLeft ? -1 : 1) * JumpMoaPerMph(sg, lengthCal) * fromRightMph;
 }
 
 void CheckFiringTarget(const TFiringTarget& t) {
@@ -284,7 +293,7 @@ TFiringSolution SolveFiring(Computation& c, const TFiringTarget& t) {
   if (full.spinDrift && c.rotation.active && std::isfinite(c.rotation.stabilityFactor) &&
       density > 0.1) {
     s.jumpSg = c.rotation.stabilityFactor * kStandardDensity / density;
-    s.jumpMoaPerMph = 0.01 * s.jumpSg - 0.0024 * full.lengthCal + 0.032;
+    s.jumpMoaPerMph = JumpMoaPerMph(s.jumpSg, full.lengthCal);
     const double muzzleWind = full.crossWindMode == 1 ? full.stationWind[0] : full.crossWind;
     const double jumpRad =
         AerodynamicJumpMoa(s.jumpSg, full.lengthCal, muzzleWind, full.twistLeft) * kMoaRad;
@@ -316,7 +325,7 @@ TFiringSolution SolveFiring(Computation& c, const TFiringTarget& t) {
   const double descent = std::fabs(m.vy / m.vx - m.yCm / 100 / level.distanceM);
   const double needM = descent > 0 ? 2 * t.heightCm / 200 / descent + 10 : level.distanceM;
   const double roomM =
-      0.5 * (kTrajectoryCapacity - 2 - targetIndex) * c.in.stepS * tr.vxMps[targetIndex];
+      0.25 * (kTrajectoryCapacity - 2 - targetIndex) * c.in.stepS * tr.vxMps[targetIndex];
   const double extensionM = std::min({needM, level.distanceM, kMaxDangerExtensionM, roomM});
   if (extensionM >= 1) {
     c.in.limitXM = level.distanceM + extensionM;
@@ -331,8 +340,11 @@ TFiringSolution SolveFiring(Computation& c, const TFiringTarget& t) {
     }
   }
   if (s.transonicFromM < 0 && s.mach < kTransonicMach) s.transonicFromM = slantM;
-  DangerSpace(tr, targetIndex, level.distanceM, sloped.riseM, m.yCm, t.heightCm / 200, s,
-              slantPerLevel);
+  const TDanger danger =
+      DangerSpace(tr, targetIndex, level.distanceM, sloped.riseM, m.yCm, t.heightCm / 200);
+  s.dangerNearM = danger.nearM * slantPerLevel;
+  s.dangerFarM = danger.farM * slantPerLevel;
+  s.dangerFarOpen = danger.farOpen;
   c.in = full;
   return s;
 }
@@ -385,7 +397,7 @@ std::vector<std::string> FiringSolutionReport(const TFiringSolution& s, const TF
                                           : Sprintf("%.0f m", s.dangerFarM);
   lines.push_back(Sprintf("  Nebezpečný prostor pro cíl %g cm (míření na střed): %.0f m až %s",
                           t.heightCm, s.dangerNearM, far.c_str()));
-  if (in.spinDrift && s.jumpSg > 0) {
+  if (s.jumpSg > 0) {
     lines.push_back(
         Sprintf("  Aerodynamický skok (Litz): Sg %.2f ve vzduchu místa, délka %.2f "
                 "ráže, %.4f MOA na 1 mph",
@@ -401,10 +413,11 @@ std::vector<std::string> FiringSolutionReport(const TFiringSolution& s, const TF
   lines.push_back(Sprintf("  Náklon: vývrt míří na cíli %.2f m nad záměrnou a s náklonem se otáčí.",
                           s.boreRiseM));
   lines.push_back(
-      Sprintf("  Náměr držený na svislici nad cílem (ne na rysce) otáčí jen %.2f m: "
+      Sprintf("  Náměr jen držený nad cílem (ne nastavený, ne na rysce) otáčí jen %.2f m: "
               "stranou %s cm, svisle %s cm.",
               s.heldRiseM, Signed(100 * s.heldRiseM * std::sin(cant), 1).c_str(),
               Signed(-100 * s.heldRiseM * (1 - std::cos(cant)), 1).c_str()));
+  lines.push_back("  Náměr držený na rysce nakloněného kříže se otáčí s ním, jako nastavený.");
   lines.push_back("  ");
   return lines;
 }

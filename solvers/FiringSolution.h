@@ -30,7 +30,7 @@ struct TFiringSolution {
   std::vector<TSolutionPart> parts;  // those that apply, in the order of TPart
   TSolutionPart total;               // the impact with every part, before any correction
   double levelDistanceM = 0;         // horizontal distance of the target
-  double jumpSg = 0;                 // stability factor in the site's air, for the jump
+  double jumpSg = 0;  // stability factor in the site's air for the jump; 0: no jump computed
   double jumpMoaPerMph = 0;
   double boreRiseM = 0;  // the bore's rise above the line of sight at the target, dialed
   double heldRiseM = 0;  // the same with the elevation held, not dialed
