@@ -164,7 +164,8 @@ const char* PartName(TPart p) {
 }
 
 constexpr size_t kNameWidth = 28;
-constexpr int kRuleWidth = 83;
+constexpr const char* kColumns = "%9s %8s %11s %10s %10s";
+constexpr int kRuleWidth = kNameWidth + 52;
 
 // One row of an axis: the impact in cm, then the correction in whole clicks with what they leave,
 // in MOA and in mrad.
@@ -176,15 +177,14 @@ std::string PartRow(const std::string& name, double cm, double rad, const TShotI
   const double left = cm + whole * 100 * slantM * std::tan(clickRad);
   const std::string clicks = whole == 0 ? "0" : Sprintf("%+ld", whole);
   return "  " + Padded(name, kNameWidth) +
-         Sprintf("%9s %8s %11s %10s %10s", Signed(cm, 1).c_str(), clicks.c_str(),
-                 Signed(left, 1).c_str(), Signed(correction / kMoaRad, 2).c_str(),
-                 Signed(correction * 1000, 3).c_str());
+         Sprintf(kColumns, Signed(cm, 1).c_str(), clicks.c_str(), Signed(left, 1).c_str(),
+                 Signed(correction / kMoaRad, 2).c_str(), Signed(correction * 1000, 3).c_str());
 }
 
 void AddAxis(std::vector<std::string>& lines, bool up, const TFiringSolution& s,
              const TFiringTarget& t, const TShotInputs& in) {
   lines.push_back("  " + Padded(up ? "Výška" : "Strana", kNameWidth) +
-                  "       cm    kliky   zbytek cm        MOA       mrad");
+                  Sprintf(kColumns, "cm", "kliky", "zbytek cm", "MOA", "mrad"));
   lines.push_back("  " + std::string(kRuleWidth, '-'));
   for (const TSolutionPart& p : s.parts) {
     if (up ? p.part == TPart::Lead
