@@ -87,8 +87,8 @@ TEST_P(PartsAddUp, ToTheFullTrajectory) {
     if (p.part < TPart::Jump) engine.upRad += p.upRad, engine.rightRad += p.rightRad;
     const bool printedUp = p.part != TPart::Lead;
     const bool printedRight = p.part > TPart::Slope && p.part != TPart::Jump;
-    if (!printedUp) EXPECT_EQ(p.upCm, 0);
-    if (!printedRight) EXPECT_EQ(p.rightCm, 0);
+    EXPECT_TRUE(printedUp || p.upCm == 0);
+    EXPECT_TRUE(printedRight || p.rightCm == 0);
   }
   EXPECT_NEAR(sum.upCm, r.s.total.upCm, 1e-9);
   EXPECT_NEAR(sum.rightCm, r.s.total.rightCm, 1e-9);
@@ -204,8 +204,9 @@ TEST(FiringSolution, MirrorImages) {
     const TSolutionPart &pa = a.Part(m.part), &pb = b.Part(m.part);
     EXPECT_GT(std::fabs(m.up ? pa.upCm : pa.rightCm), 1) << m.name;
     EXPECT_NEAR(m.up ? pa.upCm : pa.rightCm, -(m.up ? pb.upCm : pb.rightCm), 1e-3) << m.name;
-    if (m.part != TPart::SpinDrift)  // the spin's lift also tilts the trajectory a little
+    if (m.part != TPart::SpinDrift) {  // the spin's lift also tilts the trajectory a little
       EXPECT_NEAR(m.up ? pa.rightCm : pa.upCm, m.up ? pb.rightCm : pb.upCm, 1e-3) << m.name;
+    }
   }
 }
 

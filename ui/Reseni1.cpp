@@ -45,12 +45,7 @@ void Treseni::Button1Click() {
 
   ReadCalculationInputs(app_.vstup(), *work_);
   const TShotInputs in = work_->in;
-  struct Busy {
-    forms::Label& label;
-    ~Busy() { label.SetVisible(false); }
-  } busy{Label1};
-  Label1.SetVisible(true);
-  platform().RepaintNow(Label1);
+  const forms::BusyScope busy(platform(), Label1);
   const TFiringSolution s = SolveFiring(*work_, t);
   for (const auto& line : FiringSolutionReport(s, t, in)) Memo1.Add(line);
 }
