@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/Abort.h"
-#include "core/LinearInterp.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "engine/Atmosphere.h"
@@ -28,10 +27,10 @@ struct TAtTarget {
 };
 
 TAtTarget MeasureAtTarget(const TTrajectory& tr, double levelM, double siteRad, double slantM) {
+  // Interpolated here rather than by LinearInterp, whose remembered slope the range table uses.
   const int n = tr.stepCount;
-  auto at = [&](const std::vector<double>& a) {
-    return LinearInterp(levelM, tr.xM[n - 1], tr.xM[n], a[n - 1], a[n]);
-  };
+  const double f = (levelM - tr.xM[n - 1]) / (tr.xM[n] - tr.xM[n - 1]);
+  auto at = [&](const std::vector<double>& a) { return a[n - 1] + f * (a[n] - a[n - 1]); };
   TAtTarget m;
   m.yCm = at(tr.yCm);
   m.upRad = std::atan(0.01 * m.yCm / levelM) - siteRad;
@@ -57,10 +56,11 @@ class Accumulator {
   Accumulator(double slantM, std::vector<TSolutionPart>& parts)
       : cm_(100 * slantM), parts_(parts) {}
   const TSolutionPart& Now() const { return now_; }
-  void AddAngles(TPart part, double upRad, double rightRad) {
+  // The impact with the part added, as angles or in centimetres; the part is what it moved.
+  void ToAngles(TPart part, double upRad, double rightRad) {
     Add(part, {part, cm_ * std::tan(upRad), cm_ * std::tan(rightRad), upRad, rightRad});
   }
-  void AddCm(TPart part, double upCm, double rightCm) {
+  void ToCm(TPart part, double upCm, double rightCm) {
     Add(part, {part, upCm, rightCm, std::atan(upCm / cm_), std::atan(rightCm / cm_)});
   }
 
@@ -257,10 +257,10 @@ TFiringSolution SolveFiring(Computation& c, const TFiringTarget& t) {
     }
     m = MeasureAtTarget(c.trajectory, level.distanceM, std::atan2(target.riseM, target.distanceM),
                         slantM);
-    sum.AddAngles(part, m.upRad, m.rightRad);
+    sum.ToAngles(part, m.upRad, m.rightRad);
   };
   // A part whose effect is absent adds nothing: its run would repeat the previous one.
-  auto same = [&](TPart part) { sum.AddAngles(part, sum.Now().upRad, sum.Now().rightRad); };
+  auto same = [&](TPart part) { sum.ToAngles(part, sum.Now().upRad, sum.Now().rightRad); };
 
   run(TPart::Drop, level);
   if (phi != 0) {
@@ -297,7 +297,7 @@ TFiringSolution SolveFiring(Computation& c, const TFiringTarget& t) {
     const double muzzleWind = full.crossWindMode == 1 ? full.stationWind[0] : full.crossWind;
     const double jumpRad =
         AerodynamicJumpMoa(s.jumpSg, full.lengthCal, muzzleWind, full.twistLeft) * kMoaRad;
-    sum.AddAngles(TPart::Jump, sum.Now().upRad + jumpRad, sum.Now().rightRad);
+    sum.ToAngles(TPart::Jump, sum.Now().upRad + jumpRad, sum.Now().rightRad);
   }
 
   // The bore's rise above the line of sight at the target turns with the rifle about that line;
@@ -306,11 +306,11 @@ TFiringSolution SolveFiring(Computation& c, const TFiringTarget& t) {
   const double dialRad = -sum.Now().upRad;
   s.boreRiseM = slantM * std::tan(theta0 * kDegToRad + dialRad) - full.sightHeightM;
   s.heldRiseM = slantM * std::tan(theta0 * kDegToRad) - full.sightHeightM;
-  sum.AddCm(TPart::Cant, sum.Now().upCm - 100 * s.boreRiseM * (1 - std::cos(cant)),
-            sum.Now().rightCm + 100 * s.boreRiseM * std::sin(cant));
+  sum.ToCm(TPart::Cant, sum.Now().upCm - 100 * s.boreRiseM * (1 - std::cos(cant)),
+           sum.Now().rightCm + 100 * s.boreRiseM * std::sin(cant));
 
   const double leadCm = 100 * t.speedMps * m.timeS * std::sin(t.crossingDeg * kDegToRad);
-  sum.AddCm(TPart::Lead, sum.Now().upCm, sum.Now().rightCm + (t.fromLeft ? -leadCm : leadCm));
+  sum.ToCm(TPart::Lead, sum.Now().upCm, sum.Now().rightCm + (t.fromLeft ? -leadCm : leadCm));
   s.total = sum.Now();
 
   s.timeS = m.timeS;
