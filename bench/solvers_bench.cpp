@@ -1,4 +1,5 @@
-// Speed of the special solver actions of the calculation window, each on the start values:
+// Speed of the special solver actions of the calculation window, each on the start values,
+// and of the firing solution window:
 // the whole handler, as a click runs it, on a window created without a display.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -10,6 +11,7 @@
 #include "core/NumberText.h"
 #include "forms/Platform.h"
 #include "ui/Application.h"
+#include "ui/Reseni1.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -26,6 +28,7 @@ class Session {
     std::filesystem::remove_all(folder_, ec);
   }
   Tvstup& w() { return app_.vstup(); }
+  Application& app() { return app_; }
 
   // Repeats a click; restore undoes what the action leaves for the next one.
   void Run(benchmark::State& state, forms::Button& button, const std::function<void()>& restore) {
@@ -77,5 +80,19 @@ void BM_CoefficientFromDropAction(benchmark::State& state) {
   s.Run(state, w.Button14, [&] { w.Edit1.SetText("0,462"); });
 }
 BENCHMARK(BM_CoefficientFromDropAction)->Unit(benchmark::kMillisecond);
+
+// The firing solution window's action on its start target (600 m, 10 degrees uphill, 2 degrees
+// cant, 2 m/s crossing), once with the start values and once with every effect of the engine.
+void BM_FiringSolutionAction(benchmark::State& state) {
+  Session s;
+  if (state.range(0) == 1) {
+    s.w().Edit10.SetText("-4");
+    s.w().CheckBox3.SetChecked(true);
+    s.w().CheckBox10.SetChecked(true);
+  }
+  Treseni& r = s.app().reseni();
+  s.Run(state, r.Button1, [&] { r.Memo1.Clear(); });
+}
+BENCHMARK(BM_FiringSolutionAction)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

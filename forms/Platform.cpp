@@ -86,4 +86,13 @@ void RunUserAction(Platform& platform, const std::function<void()>& action) {
   }
 }
 
+BusyScope::BusyScope(Platform& platform, Control& label) : label_(label) {
+  label_.SetVisible(true);
+  platform.RepaintNow(label_);
+}
+
+BusyScope::~BusyScope() {
+  label_.SetVisible(false);
+}
+
 }  // namespace forms

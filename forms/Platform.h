@@ -40,6 +40,18 @@ class Platform {
   virtual bool HasDisplay() const { return false; }
 };
 
+// Shows a busy label, painted at once, until the scope ends (also when the action aborts).
+class BusyScope {
+ public:
+  BusyScope(Platform& platform, Control& label);
+  ~BusyScope();
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Control& label_;
+};
+
 // Adds the default extension to a file name that has none.
 std::string WithDefaultExtension(const std::string& path, const std::string& defaultExt);
 

@@ -8,6 +8,7 @@
 #include "qt/NmvView.h"
 #include "qt/OprogramuView.h"
 #include "qt/PrevodyView.h"
+#include "qt/ReseniView.h"
 #include "qt/TabulkaView.h"
 #include "qt/TeplotaprachuView.h"
 #include "qt/VstupView.h"
@@ -18,6 +19,7 @@
 #include "ui/Nastaveniuloz1.h"
 #include "ui/Nmv1.h"
 #include "ui/Prevody1.h"
+#include "ui/Reseni1.h"
 #include "ui/Tabulka1.h"
 #include "ui/Teplotaprachu1.h"
 #include "ui/Zasah1.h"
@@ -36,6 +38,7 @@ DesktopViews::DesktopViews(QtPlatform& platform, Application& app) {
   velocityCorrections_ = std::make_unique<TeplotaprachuView>(app.teplotaprachu(), platform);
   energy_ = std::make_unique<EnergieView>(app.energie(), platform);
   hitProbability_ = std::make_unique<ZasahView>(app.zasah(), platform);
+  firingSolution_ = std::make_unique<ReseniView>(app.reseni(), platform);
 }
 
 DesktopViews::~DesktopViews() = default;

@@ -11,6 +11,7 @@ class TabulkaView;
 class MildotView;
 class OprogramuView;
 class PrevodyView;
+class ReseniView;
 class QtPlatform;
 class TeplotaprachuView;
 class VstupView;
@@ -36,6 +37,7 @@ class DesktopViews {
   NastaveniulozView& saveOptions() { return *saveOptions_; }
   MildotView& reticle() { return *reticle_; }
   ZasahView& hitProbability() { return *hitProbability_; }
+  ReseniView& firingSolution() { return *firingSolution_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -51,4 +53,5 @@ class DesktopViews {
   std::unique_ptr<NastaveniulozView> saveOptions_;
   std::unique_ptr<MildotView> reticle_;
   std::unique_ptr<ZasahView> hitProbability_;
+  std::unique_ptr<ReseniView> firingSolution_;
 };

@@ -71,6 +71,17 @@ QLabel* FormBuilder::Label(QWidget* parent, forms::Label& model, QRect r) {
   return Placed(new QLabel(parent), model, r);
 }
 
+QLabel* FormBuilder::BusyLabel(QWidget* parent, forms::Label& model, QPoint center) {
+  constexpr int kWidth = 120, kHeight = 32;
+  QLabel* busy =
+      Label(parent, model, QRect(center - QPoint(kWidth / 2, kHeight / 2), QSize(kWidth, kHeight)));
+  busy->setFont(BoldFont(14));
+  busy->setAlignment(Qt::AlignCenter);
+  busy->setStyleSheet("QLabel { background-color: #ffff00; color: #000000; }");
+  busy->raise();
+  return busy;
+}
+
 QPushButton* FormBuilder::Button(QWidget* parent, forms::Button& model, QRect r) {
   auto* button = new QPushButton(parent);
   button->setAutoDefault(false);
@@ -126,6 +137,15 @@ QLineEdit* FormBuilder::Row(QWidget* parent, const QString& caption, forms::Edit
   QLineEdit* edit = Edit(parent, model, editX, y, w);
   if (!unit.isEmpty()) Text(parent, unit, editX + w + 4, y + 4);
   return edit;
+}
+
+void FormBuilder::Rows(QWidget* parent, std::initializer_list<RowText> rows, int captionX,
+                       int editX, int y, int w) {
+  for (const RowText& r : rows) {
+    Row(parent, QString::fromUtf8(r.caption), r.model, captionX, editX, y, w,
+        QString::fromUtf8(r.unit));
+    y += 24;
+  }
 }
 
 QLabel* FormBuilder::Readout(QWidget* parent, const QString& caption, forms::Label& model,

@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 #include "qt/Binding.h"
 
@@ -34,6 +35,8 @@ class FormBuilder {
 
   QLineEdit* Edit(QWidget* parent, forms::Edit& model, int x, int y, int w);
   QLabel* Label(QWidget* parent, forms::Label& model, QRect r);
+  // The yellow busy label ("Počítám") centred at a point, above its siblings.
+  QLabel* BusyLabel(QWidget* parent, forms::Label& model, QPoint center);
   QPushButton* Button(QWidget* parent, forms::Button& model, QRect r);
   QCheckBox* CheckBox(QWidget* parent, forms::CheckBox& model, int x, int y, int w);
   QRadioButton* RadioButton(QWidget* parent, forms::RadioButton& model, int x, int y, int w);
@@ -48,6 +51,14 @@ class FormBuilder {
   // A caption, a field and a unit on one row; the caption and unit sit level with the text.
   QLineEdit* Row(QWidget* parent, const QString& caption, forms::Edit& model, int captionX,
                  int editX, int y, int w, const QString& unit = {});
+  // Such rows one under another, a row every 24 px from y.
+  struct RowText {
+    const char* caption;
+    forms::Edit& model;
+    const char* unit;
+  };
+  void Rows(QWidget* parent, std::initializer_list<RowText> rows, int captionX, int editX, int y,
+            int w);
   // The same row for a computed value: framed and right-aligned like a read-only field.
   QLabel* Readout(QWidget* parent, const QString& caption, forms::Label& model, int captionX,
                   int valueX, int y, int w, const QString& unit = {});

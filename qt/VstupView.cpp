@@ -45,6 +45,7 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
   b.MenuItem(menu, w.N5);
   b.MenuItem(menu, w.N6);
   b.MenuItem(menu, w.N7);
+  b.MenuItem(menu, w.N8);
 
   QWidget* c = client();
   pages_ = new ButtonPages(c);
@@ -66,10 +67,7 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
 
   graph_ =
       b.Image(c, w.Graf0, QRect(kGraphLeft, kBottomTop, kClientWidth - kGraphLeft, bottomHeight));
-  busy_ = b.Label(c, w.Label49, QRect(0, 0, 120, 32));
-  busy_->setFont(BoldFont(14));
-  busy_->setAlignment(Qt::AlignCenter);
-  busy_->setStyleSheet("QLabel { background-color: #ffff00; color: #000000; }");
+  busy_ = b.BusyLabel(c, w.Label49, QPoint(60, 16));  // placed with the graph
   bar_ = new SplitterBar(c);
   bar_->onPress = [this] { memoWidthAtPress_ = memoWidth_; };
   bar_->onDrag = [this](int dx) {

@@ -37,6 +37,7 @@
 #include "qt/MildotView.h"
 #include "qt/OprogramuView.h"
 #include "qt/QtPlatform.h"
+#include "qt/ReseniView.h"
 #include "qt/SplitterBar.h"
 #include "qt/StringGridWidget.h"
 #include "qt/VstupView.h"
@@ -49,6 +50,7 @@
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Prevody1.h"
+#include "ui/Reseni1.h"
 #include "ui/Tabulka1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
@@ -718,6 +720,23 @@ TEST_F(QtViewTest, MenuOpensTheCalculatorsWhichComputeWhatIsTyped) {
   Type(Widget<QLineEdit>(icao.Edit4), "15000");
   Click(Widget<QPushButton>(icao.Button1));
   EXPECT_EQ(Widget<QLabel>(icao.Label14)->text(), "120,36");
+}
+
+// The firing solution opens from the menu beside the calculation window and shows its solution.
+TEST_F(QtViewTest, FiringSolutionOpensFromTheMenuAndPrintsItsSolution) {
+  VstupView& view = OpenCalculation();
+  for (QAction* a : view.findChildren<QAction*>()) {
+    if (a->text() == "Palebné řešení") a->trigger();
+  }
+  ASSERT_TRUE(views_->firingSolution().isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  Treseni& r = app_->reseni();
+  Type(Widget<QLineEdit>(r.Edit1), "300");
+  Click(Widget<QPushButton>(r.Button1));
+  const QString result = Widget<QPlainTextEdit>(r.Memo1)->toPlainText();
+  EXPECT_TRUE(result.contains("Palebné řešení pro cíl ve vzdálenosti 300 m"))
+      << result.toStdString();
+  EXPECT_TRUE(Widget<QLabel>(r.Label1)->isHidden());
 }
 
 // ---- The drag function graph

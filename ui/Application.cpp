@@ -8,6 +8,7 @@
 #include "ui/Nmv1.h"
 #include "ui/Oprogramu1.h"
 #include "ui/Prevody1.h"
+#include "ui/Reseni1.h"
 #include "ui/Tabulka1.h"
 #include "ui/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
@@ -28,12 +29,13 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
   zasah_ = std::make_unique<Tzasah>(*this, platform);
+  reseni_ = std::make_unique<Treseni>(*this, platform);
   // The order of creation (and of the creation handlers) is the program's; the hit
-  // probability window, which the program did not have, comes last.
+  // probability and firing solution windows, which the program did not have, come last.
   windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(),     tabulka_.get(),
               prevody_.get(),  nmv_.get(),           koeficienty_.get(),   grafodporu_.get(),
               mildot_.get(),   nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get(),
-              zasah_.get()};
+              zasah_.get(),    reseni_.get()};
 }
 
 Application::~Application() {

@@ -13,6 +13,7 @@
 #include "ui/Koeficienty1.h"
 #include "ui/Nmv1.h"
 #include "ui/Prevody1.h"
+#include "ui/Reseni1.h"
 #include "ui/Teplotaprachu1.h"
 #include "ui/Zasah1.h"
 
@@ -48,6 +49,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
               Graf0, Button9, Label49);
   RegisterAll(N1, N2, N3, N4, N5, N6);
   Register(N7);
+  Register(N8);
   SetDesignState();
   WireHandlers();
 }
@@ -235,6 +237,7 @@ void Tvstup::SetDesignState() {
   N5.SetCaption("Energie");
   N6.SetCaption("O programu");
   N7.SetCaption("Pravděpodobnost zásahu");
+  N8.SetCaption("Palebné řešení");
 
   // Item states set before any handler is attached: nothing runs yet.
   RadioGroup3.SetItemIndex(1);
@@ -312,6 +315,7 @@ void Tvstup::WireHandlers() {
   N2.OnClick = [this] { N2Click(); };
   Button16.OnClick = [this] { Button16Click(); };
   N7.OnClick = [this] { N7Click(); };
+  N8.OnClick = [this] { N8Click(); };
   Graf0.OnMouseDown = [this](int x, int y) { graph_.MouseDown(x, y); };
   Graf0.OnMouseMove = [this](int x, int y) { graph_.MouseMove(x, y); };
   Graf0.OnMouseUp = [this](int x, int y) { graph_.MouseUp(x, y); };
@@ -652,4 +656,8 @@ void Tvstup::Button16Click() {
 
 void Tvstup::N7Click() {
   platform().ShowWindow(app_.zasah(), false);
+}
+
+void Tvstup::N8Click() {
+  platform().ShowWindow(app_.reseni(), false);
 }

@@ -115,6 +115,7 @@ class Tvstup : public forms::Window {
   // ---- Menu
   forms::Button N1{"N1"}, N2{"N2"}, N3{"N3"}, N4{"N4"}, N5{"N5"}, N6{"N6"};
   forms::Button N7{"N7"};
+  forms::Button N8{"N8"};
 
   // ---- Handlers
   void RadioGroup3Click();
@@ -178,6 +179,7 @@ class Tvstup : public forms::Window {
   // Loads the DRG file at path as "Načti funkci odporu" does after its dialog.
   void LoadDrgPath(const std::string& path);
   void N7Click();
+  void N8Click();
 
   // ---- Engine steps that read the window
   void ReadShotInputs();

@@ -84,7 +84,3 @@ class Tzasah : public forms::Window {
   TPlotCanvas graph_;
   std::shared_ptr<THitJob> job_;
 };
-
-// The calculation window's inputs read and the launch angle solved as its compute action
-// does, while that window keeps its fields, result panel and computation as they were.
-Computation ReadCalculationInputs(Tvstup& w);
