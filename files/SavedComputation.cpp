@@ -76,6 +76,10 @@ class RowWalk {
     auto emit = [&](const RangeRowValues& v) {
       if (v[kColDistance] <= range.toM + 1e-9) rows.push_back(v);
     };
+    // The end row belongs to a range whose last distance it prints as.
+    auto emitEnd = [&](const RangeRowValues& v) {
+      if (v[kColDistance] < range.toM + 0.5) rows.push_back(v);
+    };
     const int N = tr_.stepCount;
     const double S = (range.stepM > 0 ? range.stepM : in_.tableStepM) * c_;
     const double zero = in_.zeroDistanceM;
@@ -105,7 +109,7 @@ class RowWalk {
     const double xN = tr_.xM[N], last = grid(n - 1);
     if (N >= 1 && (from <= 0 || xN >= from) && xN != endRef && xN != last && xN != endRef + 1 &&
         xN != last + 1) {
-      emit(At(xN, N));
+      emitEnd(At(xN, N));
     }
     return rows;
   }

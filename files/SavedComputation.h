@@ -29,7 +29,8 @@ struct InclineState {
 };
 
 // Which rows a table has, in the metres of its first column: from fromM every stepM (0: the
-// table step) up to toM, with the zero row and the end row where they fall in that range.
+// table step) up to toM, with the zero row where it falls in that range and the end row where
+// it prints as at most toM.
 struct TableRange {
   double fromM = 0;
   double stepM = 0;

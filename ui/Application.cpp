@@ -2,6 +2,7 @@
 
 #include "ui/Energie1.h"
 #include "ui/Grafodporu1.h"
+#include "ui/Karta1.h"
 #include "ui/Koeficienty1.h"
 #include "ui/Mildot1.h"
 #include "ui/Nastaveniuloz1.h"
@@ -28,12 +29,14 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   teplotaprachu_ = std::make_unique<Tteplotaprachu>(*vstup_, platform);
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
   zasah_ = std::make_unique<Tzasah>(*this, platform);
-  // The order of creation (and of the creation handlers) is the program's; the hit
-  // probability window, which the program did not have, comes last.
+  karta_ = std::make_unique<Tkarta>(*this, platform);
+  // The order of creation (and of the creation handlers) is the program's; the windows the
+  // program did not have come last.
   windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(),     tabulka_.get(),
               prevody_.get(),  nmv_.get(),           koeficienty_.get(),   grafodporu_.get(),
               mildot_.get(),   nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get(),
               zasah_.get()};
+  windows_.push_back(karta_.get());
 }
 
 Application::~Application() {

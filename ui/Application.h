@@ -19,6 +19,7 @@ class Ttabulka;
 class Tnastaveniuloz;
 class Tmildot;
 class Tzasah;
+class Tkarta;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -44,6 +45,7 @@ class Application {
   Tnastaveniuloz& nastaveniuloz() { return *nastaveniuloz_; }
   Tmildot& mildot() { return *mildot_; }
   Tzasah& zasah() { return *zasah_; }
+  Tkarta& karta() { return *karta_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -70,6 +72,7 @@ class Application {
   std::unique_ptr<Tnastaveniuloz> nastaveniuloz_;
   std::unique_ptr<Tmildot> mildot_;
   std::unique_ptr<Tzasah> zasah_;
+  std::unique_ptr<Tkarta> karta_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -48,6 +48,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
               Graf0, Button9, Label49);
   RegisterAll(N1, N2, N3, N4, N5, N6);
   Register(N7);
+  Register(Button21);
   SetDesignState();
   WireHandlers();
 }
