@@ -5,6 +5,7 @@ class Application;
 class EnergieView;
 class NmvView;
 class GrafodporuView;
+class KartaView;
 class KoeficientyView;
 class NastaveniulozView;
 class TabulkaView;
@@ -36,6 +37,7 @@ class DesktopViews {
   NastaveniulozView& saveOptions() { return *saveOptions_; }
   MildotView& reticle() { return *reticle_; }
   ZasahView& hitProbability() { return *hitProbability_; }
+  KartaView& rangeCard() { return *rangeCard_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -51,4 +53,5 @@ class DesktopViews {
   std::unique_ptr<NastaveniulozView> saveOptions_;
   std::unique_ptr<MildotView> reticle_;
   std::unique_ptr<ZasahView> hitProbability_;
+  std::unique_ptr<KartaView> rangeCard_;
 };
