@@ -580,7 +580,8 @@ TEST(Application, CreatesTheWindowsInOrderAndEveryButtonHasAnAction) {
       {"Tnastaveniuloz", "Uložení výpočtu do txt "},
       {"Tteplotaprachu", "Přepočet počáteční rychlosti"},
       {"Tenergie", "Energie střely"},
-      {"Tzasah", "Pravděpodobnost zásahu"}};  // beyond the program's twelve, last
+      {"Tzasah", "Pravděpodobnost zásahu"},  // beyond the program's twelve, last
+      {"Tkarta", "Karta do PDF"}};
   std::vector<std::pair<std::string, std::string>> created;
   for (forms::Window* w : s.app().Windows()) {
     created.emplace_back(w->Name(), w->Caption());

@@ -177,6 +177,8 @@ Tkarta::Tkarta(Application& app, forms::Platform& platform)
   RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
   Button1.OnClick = [this] { Button1Click(); };
   Button2.OnClick = [this] { Button2Click(); };
+  // Distances typed for a computation stay until the next one brings its own defaults.
+  for (forms::Edit* e : {&Edit1, &Edit2, &Edit3}) e->Subscribe([this] { source_ = Source(); });
 }
 
 void Tkarta::FormCreate() {
@@ -211,8 +213,7 @@ Tkarta::TableSource Tkarta::Source() const {
 // A4 and A6 print the table's own rows; the card every 50 m from 100 m, as many as it holds.
 void Tkarta::SetDefaultDistances() {
   const Computation& c = app_.vstup().computation();
-  source_ = Source();
-  const double end = TableEndM(c, source_.slantEntry);
+  const double end = TableEndM(c, app_.vstup().TableState().slantEntry);
   if (Size() != CardSize::Card) {
     Edit1.SetText("0");
     Edit2.SetText(FormatNumber(end));
@@ -248,7 +249,6 @@ void Tkarta::ColumnClick() {
 void Tkarta::Print() {
   Tvstup& w = app_.vstup();
   if (!w.Button5.Enabled()) return;
-  // Distances typed for this computation stay; a new computation brings its own defaults.
   if (!(Source() == source_)) SetDefaultDistances();
   confirmed_ = false;
   platform().ShowWindow(*this, true);
