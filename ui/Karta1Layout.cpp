@@ -10,11 +10,23 @@ namespace {
 constexpr int kDpi = 300;
 constexpr const char* kSans = "Liberation Sans";
 constexpr const char* kMono = "Liberation Mono";
-// Every glyph of Liberation Mono advances 0.6 em; Liberation Sans (Arial's metrics) averages
-// well below the figure used here, so that a line measured with it fits.
-constexpr double kMonoAdvanceEm = 0.6;
-constexpr double kSansAdvanceEm = 0.62;
-constexpr double kBoldAdvanceEm = 0.68;
+// Advance widths of Liberation Sans, regular and bold (the metrics of Arial), in 1/1000 em,
+// of the printable ASCII characters from the blank on; every Liberation Mono glyph takes 600.
+constexpr short kSansWidths[2][95] = {
+    {278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, 556, 556, 556,
+     556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722, 722, 667,
+     611, 778, 722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667,
+     667, 611, 278, 278, 278, 469, 556, 333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500,
+     222, 833, 556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584},
+    {278, 333, 474, 556, 556, 889, 722, 238, 333, 333, 389, 584, 278, 333, 278, 278, 556, 556, 556,
+     556, 556, 556, 556, 556, 556, 556, 333, 333, 584, 584, 584, 611, 975, 722, 722, 722, 722, 667,
+     611, 778, 722, 278, 556, 722, 611, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667,
+     667, 611, 333, 278, 333, 584, 556, 333, 556, 611, 556, 611, 556, 333, 611, 611, 278, 278, 556,
+     278, 889, 611, 611, 611, 611, 389, 556, 333, 611, 556, 778, 556, 556, 500, 389, 280, 389, 584}};
+constexpr int kMonoWidth = 600;
+// Letters with diacritics and other signs: no wider than this, apart from the ellipsis.
+constexpr int kOtherWidth[2] = {722, 778};
+constexpr int kEllipsisWidth = 1000;
 constexpr double kLineSpacing = 1.2;
 constexpr double kCellEm = 1.15;  // ascent plus descent of both fonts
 constexpr int kColumnGap = 2;     // characters between table columns
@@ -56,31 +68,41 @@ struct Style {
   bool bold;
 };
 
-double AdvanceDots(const Style& s) {
-  const double em = s.font == kMono ? kMonoAdvanceEm : s.bold ? kBoldAdvanceEm : kSansAdvanceEm;
-  return em * PtDots(s.pt);
-}
-
 int LineDots(const Style& s) {
   return static_cast<int>(std::lround(PtDots(s.pt) * kLineSpacing));
 }
 
-size_t CharsIn(int widthDots, const Style& s) {
-  return static_cast<size_t>(std::max(0.0, widthDots / AdvanceDots(s)));
+// The advance of UTF-8 text in the style, in dots.
+double WidthDots(const std::string& text, const Style& s) {
+  const bool mono = std::string(s.font) == kMono;
+  double units = 0;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    if (mono) {
+      units += kMonoWidth;
+    } else if (c >= 32 && c < 127) {
+      units += kSansWidths[s.bold][c - 32];
+    } else {
+      units += text.compare(i, length, "…") == 0 ? kEllipsisWidth : kOtherWidth[s.bold];
+    }
+    i += length;
+  }
+  return units / 1000 * PtDots(s.pt);
 }
 
-int WidthDots(const std::string& text, const Style& s) {
-  return static_cast<int>(std::ceil(Utf8Length(text) * AdvanceDots(s)));
+// The text, or as much of it as fits with an ellipsis.
+std::string Fit(const std::string& text, const Style& s, double dots) {
+  if (WidthDots(text, s) <= dots) return text;
+  for (size_t chars = Utf8Length(text); chars-- > 0;) {
+    std::string cut = std::string(Utf8Prefix(text, chars)) + "…";
+    if (WidthDots(cut, s) <= dots) return cut;
+  }
+  return {};
 }
 
-std::string Fit(const std::string& text, size_t chars) {
-  if (Utf8Length(text) <= chars) return text;
-  if (chars == 0) return {};
-  return std::string(Utf8Prefix(text, chars - 1)) + "…";
-}
-
-// Words to lines of at most chars characters; a longer word is cut.
-std::vector<std::string> Wrap(const std::string& text, size_t chars) {
+// Words to lines no wider than dots; a longer word is cut.
+std::vector<std::string> Wrap(const std::string& text, const Style& s, double dots) {
   std::vector<std::string> lines;
   std::string line;
   size_t at = 0;
@@ -89,14 +111,14 @@ std::vector<std::string> Wrap(const std::string& text, size_t chars) {
     const std::string word = text.substr(at, end - at);
     at = end + 1;
     if (word.empty()) continue;
-    if (!line.empty() && Utf8Length(line) + 1 + Utf8Length(word) > chars) {
+    if (!line.empty() && WidthDots(line + " " + word, s) > dots) {
       lines.push_back(line);
       line.clear();
     }
     line += (line.empty() ? "" : " ") + word;
   }
   if (!line.empty()) lines.push_back(line);
-  for (auto& l : lines) l = Fit(l, chars);
+  for (auto& l : lines) l = Fit(l, s, dots);
   return lines;
 }
 
@@ -180,7 +202,8 @@ class CardLayout {
       const size_t count = doc.pages.size();
       for (size_t i = 0; i < count; ++i) {
         const std::string number = std::to_string(i + 1) + " / " + std::to_string(count);
-        Text(doc.pages[i], right_ - WidthDots(number, TextStyle()), bottom_, TextStyle(), number);
+        const int width = static_cast<int>(std::ceil(WidthDots(number, TextStyle())));
+        Text(doc.pages[i], right_ - width, bottom_, TextStyle(), number);
       }
     }
     return doc;
@@ -203,16 +226,16 @@ class CardLayout {
   int Blocks(forms::Canvas& page, bool whole) {
     int y = top_;
     const Style date = TextStyle(), title = TitleStyle();
-    const int dateWidth = WidthDots(k_.date, date);
-    const int titleRoom = Width() - dateWidth - static_cast<int>(AdvanceDots(date) * 2);
-    Text(page, left_, y, title, Fit(k_.title, CharsIn(titleRoom, title)));
+    const int dateWidth = static_cast<int>(std::ceil(WidthDots(k_.date, date)));
+    const double titleRoom = Width() - dateWidth - PtDots(date.pt) * 2;
+    Text(page, left_, y, title, Fit(k_.title, title, titleRoom));
     Text(page, right_ - dateWidth, y + LineDots(title) - LineDots(date), date, k_.date);
     y += LineDots(title) + LineDots(date) / 4;
     if (!whole) return y + LineDots(date) / 2;
 
     y = Parameters(page, y);
     for (const auto& note : k_.notes) {
-      for (const auto& line : Wrap(note, CharsIn(Width(), TextStyle()))) {
+      for (const auto& line : Wrap(note, TextStyle(), Width())) {
         Text(page, left_, y, TextStyle(), line);
         y += LineDots(TextStyle());
       }
@@ -231,20 +254,19 @@ class CardLayout {
   int Parameters(forms::Canvas& page, int y) {
     const Style s = ParameterStyle();
     const int line = LineDots(s);
-    const size_t room = CharsIn(Width(), s), gap = 4;
-    const size_t columnChars = (room - gap) / 2;
+    const double gap = PtDots(s.pt) * 2, column = (Width() - gap) / 2;
     std::vector<std::string> wide, narrow;
     for (const auto& p : k_.parameters) {
-      const bool fits = spec_.monoParameters && Utf8Length(p) <= columnChars;
+      const bool fits = spec_.monoParameters && WidthDots(p, s) <= column;
       (fits ? narrow : wide).push_back(p);
     }
     for (const auto& p : wide) {
-      Text(page, left_, y, s, Fit(p, room));
+      Text(page, left_, y, s, Fit(p, s, Width()));
       y += line;
     }
     const size_t perColumn = (narrow.size() + 1) / 2;
     for (size_t i = 0; i < narrow.size(); ++i) {
-      const int x = left_ + static_cast<int>((i / perColumn) * (columnChars + gap) * AdvanceDots(s));
+      const int x = left_ + static_cast<int>(std::lround((i / perColumn) * (column + gap)));
       Text(page, x, y + static_cast<int>(i % perColumn) * line, s, narrow[i]);
     }
     return y + static_cast<int>(perColumn) * line + line / 4;
@@ -262,8 +284,9 @@ class CardLayout {
     for (size_t w : widths_) chars_ += w;
     if (!widths_.empty()) chars_ += kColumnGap * (widths_.size() - 1);
     tablePt_ = spec_.tablePt;
-    while (tablePt_ > kSmallestTablePt && chars_ > CharsIn(Width(), TableStyle())) --tablePt_;
-    tableWidth_ = static_cast<int>(std::ceil(chars_ * AdvanceDots(TableStyle())));
+    auto width = [&] { return WidthDots(std::string(chars_, '0'), TableStyle()); };
+    while (tablePt_ > kSmallestTablePt && width() > Width()) --tablePt_;
+    tableWidth_ = static_cast<int>(std::ceil(width()));
     tableX_ = left_ + std::max(0, (Width() - tableWidth_) / 2);
   }
 
@@ -286,7 +309,7 @@ class CardLayout {
     Text(page, tableX_, y + textOffset, s, Line(names, widths_));
     Text(page, tableX_, y + line + textOffset, s, Line(units, widths_));
     y += 2 * line;
-    const int pad = static_cast<int>(AdvanceDots(s) / 2);
+    const int pad = static_cast<int>(WidthDots("0", s) / 2);
     page.pen = forms::Pen{forms::kBlack, std::max(1, Dots(0.15)), forms::PenStyle::Solid};
     page.MoveTo(tableX_ - pad, y + line / 8);
     page.LineTo(tableX_ + tableWidth_ + pad, y + line / 8);
