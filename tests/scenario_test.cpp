@@ -202,9 +202,14 @@ TEST(RangeCardPdfTest, CardsHoldTheHeaderAndTheReportsNumbers) {
   }
   ASSERT_EQ(rows.size(), 5u) << report;
   std::map<std::string, std::string> text;
-  for (const char* name : {"karta-a4.pdf", "karta-a6.pdf", "karta-85x54.pdf"}) {
+  const std::pair<const char*, std::string> pages[] = {{"karta-a4.pdf", "595 x 842 pts (A4)"},
+                                                       {"karta-a6.pdf", "297 x 420 pts"},
+                                                       {"karta-85x54.pdf", "241 x 153 pts"}};
+  for (const auto& [name, size] : pages) {
     text[name] = Shell("pdftotext -layout '" + (dir / name).string() + "' -", status);
     ASSERT_EQ(status, 0) << "pdftotext (Debian package poppler-utils): " << text[name];
+    const std::string info = Shell("pdfinfo '" + (dir / name).string() + "'", status);
+    EXPECT_NE(info.find("Page size:       " + size), std::string::npos) << info;
   }
   fs::remove_all(dir);
 
