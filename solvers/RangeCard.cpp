@@ -16,8 +16,12 @@ std::unique_ptr<Computation> RunTo(const Computation& c, double xM, const double
   TShotInputs& in = run->in;
   in.limitXM = xM;
   in.limitYM = kNoLimitM;
-  // The zero point mode ran its trajectory with the step it had, not the automatic one.
-  if (in.solveMode == 2) in.autoStep = false;
+  // The step the computation's trajectory was run with: the incline and the zero point modes
+  // run with the step set, not the automatic one of their angle.
+  if (c.trajectory.stepCount >= 1) {
+    in.autoStep = false;
+    in.stepS = c.trajectory.timeS[1];
+  }
   if (crossWind) {
     in.crossWindMode = 0;
     in.crossWind = *crossWind;

@@ -154,7 +154,11 @@ TEST_F(SolversTest, RangeCardGoesOnWithTheComputationsNumbersAndHoldsFor1MpsOfWi
   c_->in.clickDeg = 0.25 / 60;
   c_->in.limitXM = 300;
   c_->in.limitYM = 1e6;
+  // Run with a step of its own, as the incline run is, and the automatic step on again after.
+  c_->in.autoStep = false;
+  c_->in.stepS = 0.0003;
   IntegrateTrajectory(*c_, TIntegrationMode::Full);
+  c_->in.autoStep = true;
   const TableRange range{0, 50, 600};
   const auto own = RangeTableValues(c_->trajectory, c_->in, {}, false, range);
   const RangeCardTable card = ComputeRangeCardTable(*c_, range, false, true);
