@@ -164,8 +164,13 @@ class TableWriter {
  public:
   TableWriter(const TTrajectory& tr, const TShotInputs& in, const SavedTableState& table,
               const InclineState& incline, const SaveOptions& options)
-      : tr_(tr), in_(in), table_(table), incline_(incline), options_(options),
-        layout_(options.format), inclined_(incline.sightLineRiseM != 0) {}
+      : tr_(tr),
+        in_(in),
+        table_(table),
+        incline_(incline),
+        options_(options),
+        layout_(options.format),
+        inclined_(incline.sightLineRiseM != 0) {}
 
   std::string Write() {
     std::string out = FlagLines(table_);

@@ -65,8 +65,7 @@ void DrawText(QPainter& painter, const forms::DrawOp& op, int dotsPerInch, bool 
 
 }  // namespace
 
-void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch,
-                 bool pixelExact) {
+void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact) {
   painter.setRenderHint(QPainter::Antialiasing, !pixelExact);
   painter.setRenderHint(QPainter::TextAntialiasing, !pixelExact);
   for (const forms::DrawOp& op : canvas.Ops()) {

@@ -49,9 +49,8 @@ double TableEndM(const Computation& c, bool slantEntry) {
   return std::round(end / TableDistanceFactor(incline, slantEntry));
 }
 
-RangeCardTable ComputeRangeCardTable(const Computation& c, const TableRange& range,
-                                     bool slantEntry, bool windHold,
-                                     const IntegrationHooks& hooks) {
+RangeCardTable ComputeRangeCardTable(const Computation& c, const TableRange& range, bool slantEntry,
+                                     bool windHold, const IntegrationHooks& hooks) {
   const InclineState incline{c.sightLineRiseM, c.inclineDistanceM};
   const double factor = TableDistanceFactor(incline, slantEntry);
   RangeCardTable table;

@@ -22,6 +22,5 @@ double TableEndM(const Computation& c, bool slantEntry);
 // trajectory wherever both reach. The hold comes from two more runs, without crosswind and
 // with 1 m/s of it, so that spin drift and Coriolis drift cancel. The computation itself
 // stays as it is; a run that aborts aborts the action.
-RangeCardTable ComputeRangeCardTable(const Computation& c, const TableRange& range,
-                                     bool slantEntry, bool windHold,
-                                     const IntegrationHooks& hooks = {});
+RangeCardTable ComputeRangeCardTable(const Computation& c, const TableRange& range, bool slantEntry,
+                                     bool windHold, const IntegrationHooks& hooks = {});

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
-#include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -139,8 +139,6 @@ TEST(PaintOverlayTest, DrawsADashedOutlineShiftedToTheImagePlace) {
   EXPECT_EQ(surface.pixelColor(0, 0), kWhite) << "an invisible band draws nothing";
 }
 
-
-
 // The layout measures text without fonts; with the fonts themselves every line of every size
 // still ends inside the margin, and the renderer makes a PDF of the pages.
 TEST(RangeCardPdf, TextFitsInsideTheMarginWithRealFontsAndRendersAsPdf) {
@@ -151,8 +149,8 @@ TEST(RangeCardPdf, TextFitsInsideTheMarginWithRealFontsAndRendersAsPdf) {
                   "Výška mířidel 140 mm · 1 klik = 1/4 MOA", "15,0 °C · 1013,3 hPa · vlhkost 100 %",
                   "Funkce odporu:    G1", "Teplota vzduchu [C]:   15"};
   k.notes = {"Vítr: oprava na 1 m/s příčného větru, točit proti větru; MMMMMM WWWWWW MMMMMM WW."};
-  k.columns = {{"X", "[m]"}, {"Výška", "[klik]"}, {"Výška", "[mrad]"}, {"Vítr", "[klik]"},
-               {"T", "[ms]"}, {"E", "[J]"}};
+  k.columns = {{"X", "[m]"},       {"Výška", "[klik]"}, {"Výška", "[mrad]"},
+               {"Vítr", "[klik]"}, {"T", "[ms]"},       {"E", "[J]"}};
   k.rows = {{"1500", "-1234,5", "-22,22", "123,4", "12345", "123456"}};
   for (CardSize size : {CardSize::A4, CardSize::A6, CardSize::Card}) {
     const forms::Document d = LayoutRangeCard(k, size);

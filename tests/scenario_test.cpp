@@ -187,10 +187,9 @@ TEST(RangeCardPdfTest, CardsHoldTheHeaderAndTheReportsNumbers) {
   int status = 0;
   const std::string output = RunScenario("range_card", dir, status);
   ASSERT_EQ(status, 0) << output;
-  const std::string report =
-      Shell("LC_ALL=C '" + std::string(TRAJEKTA_CLI) + "' table --program-folder '" +
-                dir.string() + "'",
-            status);
+  const std::string report = Shell(
+      "LC_ALL=C '" + std::string(TRAJEKTA_CLI) + "' table --program-folder '" + dir.string() + "'",
+      status);
   std::vector<std::vector<std::string>> rows;
   bool inTable = false;
   for (auto line : Lines(report)) {
@@ -214,8 +213,8 @@ TEST(RangeCardPdfTest, CardsHoldTheHeaderAndTheReportsNumbers) {
   fs::remove_all(dir);
 
   const std::string& a4 = text["karta-a4.pdf"];
-  for (const char* header : {"Náboj:", "308 Sierra MatchKing 168gr.", "Počáteční rychlost [m/s]:",
-                             "Klik puškohledu:", "Krok výpočtu [ms]:"})
+  for (const char* header : {"Náboj:", "308 Sierra MatchKing 168gr.",
+                             "Počáteční rychlost [m/s]:", "Klik puškohledu:", "Krok výpočtu [ms]:"})
     EXPECT_NE(a4.find(header), std::string::npos) << header;
   for (const auto& row : rows) {
     const auto lines = Lines(a4);

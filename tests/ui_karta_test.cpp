@@ -21,7 +21,9 @@ class KartaTest : public ::testing::Test {
     card().today = [] { return std::string("1. 2. 2027"); };
   }
   Tkarta& card() { return s_.app().karta(); }
-  std::string InFolder(const std::string& name) { return s_.platform().ProgramFolder() + "/" + name; }
+  std::string InFolder(const std::string& name) {
+    return s_.platform().ProgramFolder() + "/" + name;
+  }
   // "Karta do PDF" with the dialog's button pressed (or the dialog closed) and the answer of
   // the file dialog, if one is expected.
   uitest::Shown Print(const std::string& modal, std::optional<std::string> file = std::nullopt) {
@@ -118,7 +120,7 @@ TEST_F(KartaTest, FiveColumnsAtMostAndDefaultsThatFollowTheComputation) {
   card().Edit2.SetText("800");
   EXPECT_EQ(Print(""), uitest::Shown{});
   EXPECT_EQ(card().Edit2.Text(), "800");  // the same computation keeps what was typed
-  w.CheckBox5.Click();  // no Y limit: the trajectory runs to the X limit of 300 m
+  w.CheckBox5.Click();                    // no Y limit: the trajectory runs to the X limit of 300 m
   w.CheckBox4.Click();
   s_.Act([&] { w.Button3Click(); });
   EXPECT_EQ(Print(""), uitest::Shown{});

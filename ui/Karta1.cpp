@@ -53,7 +53,8 @@ std::string Collapsed(const std::string& s) {
 // without the dots and blanks that would stand before ".pdf".
 std::string FileStem(const std::string& cartridge) {
   std::string stem;
-  for (char ch : cartridge) stem += std::string("/\\:*?\"<>|").find(ch) == std::string::npos ? ch : '_';
+  for (char ch : cartridge)
+    stem += std::string("/\\:*?\"<>|").find(ch) == std::string::npos ? ch : '_';
   while (!stem.empty() && (stem.back() == '.' || stem.back() == ' ')) stem.pop_back();
   stem = Trimmed(stem);
   return stem.empty() ? "Karta" : stem;
@@ -105,7 +106,8 @@ std::vector<std::string> HeaderLines(const Tvstup& w, const Computation& c) {
   size_t labelChars = 0;
   for (const auto& line : lines) {
     const size_t colon = line.find(':');
-    if (colon != std::string::npos) labelChars = std::max(labelChars, Utf8Length(line.substr(0, colon)));
+    if (colon != std::string::npos)
+      labelChars = std::max(labelChars, Utf8Length(line.substr(0, colon)));
   }
   for (auto& line : lines) {
     const size_t colon = line.find(':');

@@ -18,11 +18,11 @@ struct CardColumn {
 
 // What a printed range card says, every text as it is printed.
 struct RangeCardContent {
-  std::string title;                     // the cartridge
-  std::string date;                      // shown beside the title
-  std::vector<std::string> parameters;   // monospace lines on A4, short lines on the small sizes
-  std::vector<std::string> notes;        // the conventions, wrapped to the page
-  std::vector<CardColumn> columns;       // the first is the distance
+  std::string title;                    // the cartridge
+  std::string date;                     // shown beside the title
+  std::vector<std::string> parameters;  // monospace lines on A4, short lines on the small sizes
+  std::vector<std::string> notes;       // the conventions, wrapped to the page
+  std::vector<CardColumn> columns;      // the first is the distance
   std::vector<std::vector<std::string>> rows;
   const forms::Canvas* graph = nullptr;  // the trajectory graph, on A4 only
 };
@@ -40,7 +40,7 @@ class Tkarta : public forms::Window {
   Tkarta(Application& app, forms::Platform& platform);
   void FormCreate() override;
 
-  forms::RadioGroup RadioGroup1{"RadioGroup1"};  // the size
+  forms::RadioGroup RadioGroup1{"RadioGroup1"};                // the size
   forms::Edit Edit1{"Edit1"}, Edit2{"Edit2"}, Edit3{"Edit3"};  // from, to, step
   // The columns of the small sizes: elevation in clicks, MOA and mrad, the wind hold in clicks
   // and mrad, time of flight, velocity, energy.

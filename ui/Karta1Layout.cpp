@@ -13,16 +13,18 @@ constexpr const char* kMono = "Liberation Mono";
 // Advance widths of Liberation Sans, regular and bold (the metrics of Arial), in 1/1000 em,
 // of the printable ASCII characters from the blank on; every Liberation Mono glyph takes 600.
 constexpr short kSansWidths[2][95] = {
-    {278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, 556, 556, 556,
-     556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722, 722, 667,
-     611, 778, 722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667,
-     667, 611, 278, 278, 278, 469, 556, 333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500,
-     222, 833, 556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584},
-    {278, 333, 474, 556, 556, 889, 722, 238, 333, 333, 389, 584, 278, 333, 278, 278, 556, 556, 556,
-     556, 556, 556, 556, 556, 556, 556, 333, 333, 584, 584, 584, 611, 975, 722, 722, 722, 722, 667,
-     611, 778, 722, 278, 556, 722, 611, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667,
-     667, 611, 333, 278, 333, 584, 556, 333, 556, 611, 556, 611, 556, 333, 611, 611, 278, 278, 556,
-     278, 889, 611, 611, 611, 611, 389, 556, 333, 611, 556, 778, 556, 556, 500, 389, 280, 389, 584}};
+    {278,  278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,
+     556,  556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,
+     1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,
+     667,  778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,
+     333,  556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,
+     556,  556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584},
+    {278, 333, 474, 556, 556, 889, 722, 238, 333, 333, 389, 584, 278, 333, 278, 278,
+     556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 333, 333, 584, 584, 584, 611,
+     975, 722, 722, 722, 722, 667, 611, 778, 722, 278, 556, 722, 611, 833, 722, 778,
+     667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 333, 278, 333, 584, 556,
+     333, 556, 611, 556, 611, 556, 333, 611, 611, 278, 278, 556, 278, 889, 611, 611,
+     611, 611, 389, 556, 333, 611, 556, 778, 556, 556, 500, 389, 280, 389, 584}};
 constexpr int kMonoWidth = 600;
 // Letters with diacritics and other signs: no wider than this, apart from the ellipsis.
 constexpr int kOtherWidth[2] = {722, 778};
@@ -140,8 +142,7 @@ std::string Line(const std::vector<std::string>& cells, const std::vector<size_t
 
 // The graph's display list (96 dpi pixels) redrawn at a place of the page, scaled; type keeps
 // its size relative to the picture.
-void PlacePicture(forms::Canvas& page, const forms::Canvas& picture, int x0, int y0,
-                  double scale) {
+void PlacePicture(forms::Canvas& page, const forms::Canvas& picture, int x0, int y0, double scale) {
   const double fontScale = scale * 96 / kDpi;
   auto X = [&](int x) { return x0 + static_cast<int>(std::lround(x * scale)); };
   auto Y = [&](int y) { return y0 + static_cast<int>(std::lround(y * scale)); };
@@ -174,8 +175,7 @@ void PlacePicture(forms::Canvas& page, const forms::Canvas& picture, int x0, int
 
 class CardLayout {
  public:
-  CardLayout(const RangeCardContent& content, CardSize size)
-      : k_(content), spec_(SpecOf(size)) {
+  CardLayout(const RangeCardContent& content, CardSize size) : k_(content), spec_(SpecOf(size)) {
     left_ = Dots(spec_.marginMm);
     top_ = Dots(spec_.marginMm);
     right_ = Dots(spec_.widthMm - spec_.marginMm);
@@ -217,7 +217,9 @@ class CardLayout {
  private:
   Style TitleStyle() const { return {kSans, spec_.titlePt, true}; }
   Style TextStyle() const { return {kSans, spec_.textPt, false}; }
-  Style ParameterStyle() const { return {spec_.monoParameters ? kMono : kSans, spec_.textPt, false}; }
+  Style ParameterStyle() const {
+    return {spec_.monoParameters ? kMono : kSans, spec_.textPt, false};
+  }
   Style TableStyle() const { return {kMono, tablePt_, false}; }
   int Width() const { return right_ - left_; }
 

@@ -84,8 +84,8 @@ void Tvstup::Button5Click() {
   }
 
   const InclineState incline{comp_->sightLineRiseM, comp_->inclineDistanceM};
-  const std::string text = WriteSavedComputation(tr, comp_->in, ParameterHeaderState(),
-                                                 TableState(), incline, options);
+  const std::string text =
+      WriteSavedComputation(tr, comp_->in, ParameterHeaderState(), TableState(), incline, options);
   const std::string error = SaveTextFile(*path, text);
   if (!error.empty()) ShowMessageAbort(error);
 }
