@@ -134,8 +134,9 @@ std::vector<std::string> Words(const std::string& s) {
   return words;
 }
 
-// Whatever the size, every row is printed once and in order, inside the margins, every second
-// one shaded; a card repeats its title on every page, A4 numbers its pages.
+// Whatever the size, every row is printed once and in order, between the top and bottom
+// margins, every second one shaded; a card repeats its title on every page, A4 numbers its
+// pages. (Widths are checked with the fonts themselves in the picture tests.)
 TEST(RangeCardLayout, EveryRowOnceInsideTheMarginsWithShadingAndPageBlocks) {
   RangeCardContent k;
   k.title = "Náboj s dlouhým názvem, který se na malou kartu nevejde celý";
@@ -164,11 +165,6 @@ TEST(RangeCardLayout, EveryRowOnceInsideTheMarginsWithShadingAndPageBlocks) {
         EXPECT_GE(op.x1, margin) << op.text;
         EXPECT_GE(op.y1, margin) << op.text;
         EXPECT_LE(op.y1 + lineDots, page.Height() - margin + 1) << op.text;
-        if (op.font.name == "Liberation Mono") {
-          EXPECT_LE(op.x1 + Utf8Length(op.text) * 0.6 * op.font.sizePt * 300 / 72,
-                    page.Width() - margin)
-              << op.text;
-        }
         titles += op.text.starts_with("Náboj s dlouhým");
         numbers += op.text == std::to_string(p + 1) + " / " + std::to_string(d.pages.size());
         if (next < k.rows.size() && Words(op.text) == k.rows[next]) {
