@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "qt/FormBuilder.h"
 #include "qt/QtPlatform.h"
@@ -38,6 +39,11 @@ void KartaView::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+      // A button with the focus is pressed itself, as "Zrušit" would be on the desktop.
+      if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+        return;
+      }
       platform().RunAct([this] { w_.Button1.Click(); });
       return;
     default:

@@ -44,7 +44,7 @@ double PtDots(double pt) {
 }
 
 // The page, the margin a home printer keeps, and the type sizes (pt) of each size.
-struct PageSpec {
+struct PageFormat {
   double widthMm, heightMm, marginMm;
   int titlePt, textPt, tablePt;
   bool monoParameters;  // the saved file's header keeps its alignment
@@ -52,7 +52,7 @@ struct PageSpec {
   bool pageNumbers;
 };
 
-PageSpec SpecOf(CardSize size) {
+PageFormat FormatOf(CardSize size) {
   switch (size) {
     case CardSize::A6:
       return {105, 148, 6, 10, 7, 8, false, true, false};
@@ -175,30 +175,30 @@ void PlacePicture(forms::Canvas& page, const forms::Canvas& picture, int x0, int
 
 class CardLayout {
  public:
-  CardLayout(const RangeCardContent& content, CardSize size) : k_(content), spec_(SpecOf(size)) {
-    left_ = Dots(spec_.marginMm);
-    top_ = Dots(spec_.marginMm);
-    right_ = Dots(spec_.widthMm - spec_.marginMm);
-    bottom_ = Dots(spec_.heightMm - spec_.marginMm);
-    if (spec_.pageNumbers) bottom_ -= LineDots(TextStyle());
+  CardLayout(const RangeCardContent& content, CardSize size) : k_(content), page_(FormatOf(size)) {
+    left_ = Dots(page_.marginMm);
+    top_ = Dots(page_.marginMm);
+    right_ = Dots(page_.widthMm - page_.marginMm);
+    bottom_ = Dots(page_.heightMm - page_.marginMm);
+    if (page_.pageNumbers) bottom_ -= LineDots(TextStyle());
     MeasureTable();
   }
 
   forms::Document Pages() {
     forms::Document doc;
-    doc.pageWidthMm = spec_.widthMm;
-    doc.pageHeightMm = spec_.heightMm;
+    doc.pageWidthMm = page_.widthMm;
+    doc.pageHeightMm = page_.heightMm;
     doc.dotsPerInch = kDpi;
     doc.title = k_.title;
     size_t next = 0;
     do {
       const bool first = doc.pages.empty();
-      forms::Canvas page(Dots(spec_.widthMm), Dots(spec_.heightMm));
-      int y = Blocks(page, first || spec_.repeatBlocks);
+      forms::Canvas page(Dots(page_.widthMm), Dots(page_.heightMm));
+      int y = Blocks(page, first || page_.repeatBlocks);
       next = Table(page, y, next);
       doc.pages.push_back(std::move(page));
     } while (next < k_.rows.size());
-    if (spec_.pageNumbers && doc.pages.size() > 1) {
+    if (page_.pageNumbers && doc.pages.size() > 1) {
       const size_t count = doc.pages.size();
       for (size_t i = 0; i < count; ++i) {
         const std::string number = std::to_string(i + 1) + " / " + std::to_string(count);
@@ -210,15 +210,15 @@ class CardLayout {
   }
 
   int FirstPageRows() {
-    forms::Canvas scratch(Dots(spec_.widthMm), Dots(spec_.heightMm));
+    forms::Canvas scratch(Dots(page_.widthMm), Dots(page_.heightMm));
     return RowsFrom(Blocks(scratch, true));
   }
 
  private:
-  Style TitleStyle() const { return {kSans, spec_.titlePt, true}; }
-  Style TextStyle() const { return {kSans, spec_.textPt, false}; }
+  Style TitleStyle() const { return {kSans, page_.titlePt, true}; }
+  Style TextStyle() const { return {kSans, page_.textPt, false}; }
   Style ParameterStyle() const {
-    return {spec_.monoParameters ? kMono : kSans, spec_.textPt, false};
+    return {page_.monoParameters ? kMono : kSans, page_.textPt, false};
   }
   Style TableStyle() const { return {kMono, tablePt_, false}; }
   int Width() const { return right_ - left_; }
@@ -259,7 +259,7 @@ class CardLayout {
     const double gap = PtDots(s.pt) * 2, column = (Width() - gap) / 2;
     std::vector<std::string> wide, narrow;
     for (const auto& p : k_.parameters) {
-      const bool fits = spec_.monoParameters && WidthDots(p, s) <= column;
+      const bool fits = page_.monoParameters && WidthDots(p, s) <= column;
       (fits ? narrow : wide).push_back(p);
     }
     for (const auto& p : wide) {
@@ -285,7 +285,7 @@ class CardLayout {
     chars_ = 0;
     for (size_t w : widths_) chars_ += w;
     if (!widths_.empty()) chars_ += kColumnGap * (widths_.size() - 1);
-    tablePt_ = spec_.tablePt;
+    tablePt_ = page_.tablePt;
     auto width = [&] { return WidthDots(std::string(chars_, '0'), TableStyle()); };
     while (tablePt_ > kSmallestTablePt && width() > Width()) --tablePt_;
     tableWidth_ = static_cast<int>(std::ceil(width()));
@@ -330,7 +330,7 @@ class CardLayout {
   }
 
   const RangeCardContent& k_;
-  PageSpec spec_;
+  PageFormat page_;
   int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
   std::vector<size_t> widths_;
   size_t chars_ = 0;
