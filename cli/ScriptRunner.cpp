@@ -9,6 +9,7 @@
 #include "forms/Controls.h"
 #include "forms/StringGrid.h"
 #include "qt/CanvasRenderer.h"
+#include "qt/PdfRenderer.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err, std::string pro
   platform_.pictureWriter = [](const forms::Canvas& picture, const std::string& path) {
     return SavePicture(picture, path);
   };
+  platform_.pdfRenderer = [](const forms::Document& document) { return RenderPdf(document); };
 }
 
 ScriptRunner::~ScriptRunner() = default;

@@ -1,7 +1,6 @@
 #include "files/SavedComputation.h"
 
 #include <cmath>
-#include <functional>
 
 #include "core/LinearInterp.h"
 #include "core/NumberText.h"
@@ -39,15 +38,14 @@ constexpr Column kColumns[] = {
 };
 constexpr int kUnderline[] = {11, 11, 11, 11, 11, 11, 11, 11, 16, 20};
 
-// The values of one row, in column order.
-using RowValues = std::array<double, 11>;
+double SiteAngleDeg(const InclineState& incline) {
+  return std::atan(incline.sightLineRiseM / incline.inclineDistanceM) * 57.2957795;
+}
 
 // Lines 26 and 27: a blank line and the forces and winds the computation included.
 std::string FlagLines(const SavedTableState& table) {
   std::string out = "\n";
-  if (table.variableCrossWind) out += "\n Proměnný příčný vítr";
-  if (table.coriolis) out += "\n Započtena Coriolisova síla";
-  if (table.spinDrift) out += "\n Započtena derivace střely";
+  for (const auto& flag : SavedTableFlags(table)) out += "\n " + flag;
   return out;
 }
 
@@ -55,19 +53,124 @@ double Speed(const TTrajectory& tr, int k) {
   return std::sqrt(tr.vxMps[k] * tr.vxMps[k] + tr.vyMps[k] * tr.vyMps[k]);
 }
 
-class TableWriter {
+// Row selection and row values of the saved table.
+class RowWalk {
  public:
-  TableWriter(const TTrajectory& tr, const TShotInputs& in, const SavedTableState& table,
-              const InclineState& incline, const SaveOptions& options)
-      : tr_(tr), in_(in), table_(table), options_(options), layout_(options.format) {
+  RowWalk(const TTrajectory& tr, const TShotInputs& in, const InclineState& incline,
+          bool slantEntry)
+      : tr_(tr), in_(in) {
     inclined_ = incline.sightLineRiseM != 0;
     if (inclined_) {
       h_ = incline.sightLineRiseM;
       d_ = incline.inclineDistanceM;
-      alphaDeg_ = std::atan(h_ / d_) * 57.2957795;
-      c_ = table.slantEntry ? std::cos(alphaDeg_ * kRadPerDeg) : 1;
+      alphaDeg_ = SiteAngleDeg(incline);
+      c_ = TableDistanceFactor(incline, slantEntry);
     }
   }
+
+  // A row every table step, the zero row (normal variant only) and the end row; with a range,
+  // the grid starts at its first distance and rows beyond its last are left out.
+  std::vector<RangeRowValues> Rows(const TableRange& range) const {
+    std::vector<RangeRowValues> rows;
+    const double from = range.fromM * c_;
+    auto emit = [&](const RangeRowValues& v) {
+      if (v[kColDistance] <= range.toM + 1e-9) rows.push_back(v);
+    };
+    // The end row belongs to a range whose last distance it prints as.
+    auto emitEnd = [&](const RangeRowValues& v) {
+      if (v[kColDistance] < range.toM + 0.5) rows.push_back(v);
+    };
+    const int N = tr_.stepCount;
+    const double S = (range.stepM > 0 ? range.stepM : in_.tableStepM) * c_;
+    const double zero = in_.zeroDistanceM;
+    const double endRef = inclined_ ? d_ : zero;
+    // The muzzle row stands for the first grid distance 0.
+    int n = 0;
+    if (from <= 0) {
+      emit(Muzzle());
+      n = 1;
+    }
+    auto grid = [&](int k) { return from + k * S; };
+    bool zeroDone = zero < from;
+    for (int p = 1; p <= N; ++p) {
+      const double x = tr_.xM[p];
+      if (x >= grid(n) || x == 0) {
+        if (!inclined_ && grid(n) == zero) zeroDone = true;
+        emit(At(grid(n), p));
+        ++n;
+        if (p == N) return rows;
+      }
+      if (!inclined_ && x >= zero && (n == 0 || grid(n - 1) != zero) && !zeroDone) {
+        emit(At(zero, p));
+        zeroDone = true;
+        if (p == N) return rows;
+      }
+    }
+    const double xN = tr_.xM[N], last = grid(n - 1);
+    if (N >= 1 && (from <= 0 || xN >= from) && xN != endRef && xN != last && xN != endRef + 1 &&
+        xN != last + 1) {
+      emitEnd(At(xN, N));
+    }
+    return rows;
+  }
+
+ private:
+  // Values of a row at X closed at point p.
+  RangeRowValues At(double X, int p) const {
+    const double yh = LinearInterp(X, tr_.xM[p - 1], tr_.xM[p], tr_.yCm[p - 1], tr_.yCm[p]);
+    const double v = LinearInterp(X, tr_.xM[p - 1], tr_.xM[p], Speed(tr_, p - 1), Speed(tr_, p));
+    double y = yh, theta = 0, phi = 0;
+    if (inclined_) {
+      theta = std::atan(0.01 * yh / X) * kDegPerRad - alphaDeg_;
+      y = yh - 100 * X * h_ / d_;
+      phi = std::atan(0.01 * tr_.zCm[p] / (X / std::cos(alphaDeg_ * kRadPerDeg))) * kDegPerRad;
+    } else {
+      theta = std::atan(0.01 * yh / X) * kDegPerRad;
+      phi = std::atan(0.01 * tr_.zCm[p] / X) * kDegPerRad;
+    }
+    if (y > -0.05 && y < 0.05) {
+      y = 0;
+      theta = kTinyAngleDeg;
+    }
+    if (tr_.zCm[p] == 0) phi = kTinyAngleDeg;
+    return Values(X / c_, y, theta, v, phi, p);
+  }
+
+  RangeRowValues Muzzle() const {
+    return Values(0, tr_.yCm[0], kTinyAngleDeg, in_.muzzleVelocity, kTinyAngleDeg, 0);
+  }
+
+  RangeRowValues Values(double x, double y, double theta, double v, double phi, int p) const {
+    return {x,
+            y,
+            -60 * theta,
+            -theta / in_.clickDeg,
+            v,
+            0.5 * in_.massKg * v * v,
+            tr_.timeS[p] * 1000,
+            tr_.zCm[p],
+            -phi / in_.clickDeg,
+            tr_.pathAngleDeg[p],
+            tr_.energyDensityJcm2[p]};
+  }
+
+  const TTrajectory& tr_;
+  const TShotInputs& in_;
+  bool inclined_ = false;
+  double h_ = 0, d_ = 0, alphaDeg_ = 0, c_ = 1;
+};
+
+class TableWriter {
+ public:
+  TableWriter(const TTrajectory& tr, const TShotInputs& in, const SavedTableState& table,
+              const InclineState& incline, const SaveOptions& options)
+      : tr_(tr),
+        in_(in),
+        table_(table),
+        incline_(incline),
+        options_(options),
+        layout_(options.format),
+        inclined_(incline.sightLineRiseM != 0) {}
 
   std::string Write() {
     std::string out = FlagLines(table_);
@@ -79,7 +182,7 @@ class TableWriter {
         if (options_.columns[i]) out += std::string(kUnderline[i], '-');
       }
     }
-    Walk([&](const RowValues& v) { out += RowText(v); });
+    for (const auto& v : RangeTableValues(tr_, in_, incline_, table_.slantEntry)) out += RowText(v);
     return out;
   }
 
@@ -100,7 +203,7 @@ class TableWriter {
     return line;
   }
 
-  std::string RowText(const RowValues& v) const {
+  std::string RowText(const RangeRowValues& v) const {
     std::string row = "\n";
     for (int i = 0; i < 11; ++i) {
       if (i > 0 && !options_.columns[i - 1]) continue;
@@ -112,81 +215,13 @@ class TableWriter {
     return row;
   }
 
-  // Values of a row at X closed at point p.
-  RowValues At(double X, int p) const {
-    const double yh = LinearInterp(X, tr_.xM[p - 1], tr_.xM[p], tr_.yCm[p - 1], tr_.yCm[p]);
-    const double v = LinearInterp(X, tr_.xM[p - 1], tr_.xM[p], Speed(tr_, p - 1), Speed(tr_, p));
-    double y = yh, theta = 0, phi = 0;
-    if (inclined_) {
-      theta = std::atan(0.01 * yh / X) * kDegPerRad - alphaDeg_;
-      y = yh - 100 * X * h_ / d_;
-      phi = std::atan(0.01 * tr_.zCm[p] / (X / std::cos(alphaDeg_ * kRadPerDeg))) * kDegPerRad;
-    } else {
-      theta = std::atan(0.01 * yh / X) * kDegPerRad;
-      phi = std::atan(0.01 * tr_.zCm[p] / X) * kDegPerRad;
-    }
-    if (y > -0.05 && y < 0.05) {
-      y = 0;
-      theta = kTinyAngleDeg;
-    }
-    if (tr_.zCm[p] == 0) phi = kTinyAngleDeg;
-    return Values(X / c_, y, theta, v, phi, p);
-  }
-
-  RowValues Muzzle() const {
-    return Values(0, tr_.yCm[0], kTinyAngleDeg, in_.muzzleVelocity, kTinyAngleDeg, 0);
-  }
-
-  RowValues Values(double x, double y, double theta, double v, double phi, int p) const {
-    return {x,
-            y,
-            -60 * theta,
-            -theta / in_.clickDeg,
-            v,
-            0.5 * in_.massKg * v * v,
-            tr_.timeS[p] * 1000,
-            tr_.zCm[p],
-            -phi / in_.clickDeg,
-            tr_.pathAngleDeg[p],
-            tr_.energyDensityJcm2[p]};
-  }
-
-  // Row selection: a row every table step, the zero row (normal variant only) and the end row.
-  void Walk(const std::function<void(const RowValues&)>& emit) const {
-    const int N = tr_.stepCount;
-    const double S = in_.tableStepM * c_;
-    const double zero = in_.zeroDistanceM;
-    const double endRef = inclined_ ? d_ : zero;
-    emit(Muzzle());
-    int n = 1;
-    bool zeroDone = false;
-    for (int p = 1; p <= N; ++p) {
-      const double x = tr_.xM[p];
-      if (x >= n * S || x == 0) {
-        if (!inclined_ && n * S == zero) zeroDone = true;
-        emit(At(n * S, p));
-        ++n;
-        if (p == N) return;
-      }
-      if (!inclined_ && x >= zero && (n - 1) * S != zero && !zeroDone) {
-        emit(At(zero, p));
-        zeroDone = true;
-        if (p == N) return;
-      }
-    }
-    const double xN = tr_.xM[N], last = (n - 1) * S;
-    if (N >= 1 && xN != endRef && xN != last && xN != endRef + 1 && xN != last + 1) {
-      emit(At(xN, N));
-    }
-  }
-
   const TTrajectory& tr_;
   const TShotInputs& in_;
   const SavedTableState& table_;
+  const InclineState& incline_;
   const SaveOptions& options_;
   int layout_;
-  bool inclined_ = false;
-  double h_ = 0, d_ = 0, alphaDeg_ = 0, c_ = 1;
+  bool inclined_;
 };
 
 std::string AllData(const TTrajectory& tr) {
@@ -199,6 +234,25 @@ std::string AllData(const TTrajectory& tr) {
 }
 
 }  // namespace
+
+std::vector<RangeRowValues> RangeTableValues(const TTrajectory& tr, const TShotInputs& in,
+                                             const InclineState& incline, bool slantEntry,
+                                             const TableRange& range) {
+  return RowWalk(tr, in, incline, slantEntry).Rows(range);
+}
+
+double TableDistanceFactor(const InclineState& incline, bool slantEntry) {
+  if (incline.sightLineRiseM == 0 || !slantEntry) return 1;
+  return std::cos(SiteAngleDeg(incline) * kRadPerDeg);
+}
+
+std::vector<std::string> SavedTableFlags(const SavedTableState& table) {
+  std::vector<std::string> flags;
+  if (table.variableCrossWind) flags.push_back("Proměnný příčný vítr");
+  if (table.coriolis) flags.push_back("Započtena Coriolisova síla");
+  if (table.spinDrift) flags.push_back("Započtena derivace střely");
+  return flags;
+}
 
 std::string WriteSavedComputation(const TTrajectory& tr, const TShotInputs& in,
                                   const HeaderWindowState& header, const SavedTableState& table,

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/ShotInputs.h"
 #include "engine/Trajectory.h"
@@ -26,6 +27,45 @@ struct InclineState {
   double sightLineRiseM = 0;
   double inclineDistanceM = 0;
 };
+
+// Which rows a table has, in the metres of its first column: from fromM every stepM (0: the
+// table step) up to toM, with the zero row where it falls in that range and the end row where
+// it prints as at most toM.
+struct TableRange {
+  double fromM = 0;
+  double stepM = 0;
+  double toM = 1e300;
+};
+
+// One row's values in the saved table's column order.
+enum RangeColumn : int {
+  kColDistance,
+  kColHeightCm,
+  kColHeightMoa,
+  kColHeightClicks,
+  kColSpeed,
+  kColEnergy,
+  kColTimeMs,
+  kColDriftCm,
+  kColDriftClicks,
+  kColPathAngle,
+  kColEnergyDensity,
+  kRangeColumnCount
+};
+using RangeRowValues = std::array<double, kRangeColumnCount>;
+
+// The rows of a saved table as numbers, chosen and computed as the file has them (the incline
+// variant when the rise is not 0).
+std::vector<RangeRowValues> RangeTableValues(const TTrajectory& tr, const TShotInputs& in,
+                                             const InclineState& incline, bool slantEntry,
+                                             const TableRange& range = {});
+
+// The first column's metres per horizontal metre: the cosine of the site angle when the
+// incline is entered by slant distance, otherwise 1.
+double TableDistanceFactor(const InclineState& incline, bool slantEntry);
+
+// The texts after the header that name the forces and winds the computation included.
+std::vector<std::string> SavedTableFlags(const SavedTableState& table);
 
 // A whole saved computation, UTF-8 with "\n": formats 0 to 2 end without a line break after
 // the last row, the all-data file with one after every line.

@@ -85,4 +85,12 @@ class Canvas {
   uint64_t revision_ = 0;
 };
 
+// Pages to print, each a canvas in dots of the document's resolution.
+struct Document {
+  double pageWidthMm = 0, pageHeightMm = 0;
+  int dotsPerInch = 300;
+  std::string title;
+  std::vector<Canvas> pages;
+};
+
 }  // namespace forms

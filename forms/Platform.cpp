@@ -1,6 +1,7 @@
 #include "forms/Platform.h"
 
 #include "core/Abort.h"
+#include "forms/Canvas.h"
 #include "forms/Controls.h"
 #include "forms/Window.h"
 
@@ -76,6 +77,11 @@ void ScriptedPlatform::RepaintNow(Control&) {
 
 bool ScriptedPlatform::SavePicture(const Canvas& picture, const std::string& path) {
   return pictureWriter && pictureWriter(picture, path);
+}
+
+std::optional<std::string> ScriptedPlatform::RenderPdf(const Document& document) {
+  if (!pdfRenderer) return std::nullopt;
+  return pdfRenderer(document);
 }
 
 void RunUserAction(Platform& platform, const std::function<void()>& action) {

@@ -9,6 +9,7 @@ namespace forms {
 
 class Canvas;
 class Control;
+struct Document;
 class Window;
 
 struct FileDialogOptions {
@@ -36,6 +37,8 @@ class Platform {
   virtual std::string ProgramFolder() = 0;
   // Writes a picture as Windows BMP (or PNG for a .png name); false when it fails.
   virtual bool SavePicture(const Canvas& picture, const std::string& path) = 0;
+  // The bytes of a PDF file of the document; nothing when it cannot be made.
+  virtual std::optional<std::string> RenderPdf(const Document& document) = 0;
   // Whether messages reach a person (a desktop with a display).
   virtual bool HasDisplay() const { return false; }
 };
@@ -84,6 +87,9 @@ class ScriptedPlatform : public Platform {
   bool SavePicture(const Canvas& picture, const std::string& path) override;
   // Turns a picture into a file; without one every save fails.
   std::function<bool(const Canvas&, const std::string&)> pictureWriter;
+  std::optional<std::string> RenderPdf(const Document& document) override;
+  // Turns a document into PDF bytes; without one nothing can be printed.
+  std::function<std::optional<std::string>(const Document&)> pdfRenderer;
   void SetProgramFolder(std::string folder) { folder_ = std::move(folder); }
 
  private:

@@ -50,11 +50,12 @@ std::optional<QRect> GdiBox(int x1, int y1, int x2, int y2) {
   return QRect(left, top, right - left - 1, bottom - top - 1);
 }
 
-void DrawText(QPainter& painter, const forms::DrawOp& op) {
+void DrawText(QPainter& painter, const forms::DrawOp& op, int dotsPerInch, bool pixelExact) {
   QFont font(QString::fromStdString(op.font.name));
-  font.setPixelSize(static_cast<int>(std::lround(op.font.sizePt * kDpi / 72.0)));
+  if (op.font.name.find("Mono") != std::string::npos) font.setStyleHint(QFont::TypeWriter);
+  font.setPixelSize(static_cast<int>(std::lround(op.font.sizePt * dotsPerInch / 72.0)));
   font.setBold(op.font.bold);
-  font.setStyleStrategy(QFont::NoAntialias);
+  if (pixelExact) font.setStyleStrategy(QFont::NoAntialias);
   painter.setFont(font);
   painter.setPen(ToQColor(op.font.color));
   // TextOut places the top of the character cell; Qt wants the baseline.
@@ -64,16 +65,9 @@ void DrawText(QPainter& painter, const forms::DrawOp& op) {
 
 }  // namespace
 
-QImage RenderCanvas(const forms::Canvas& canvas) {
-  if (canvas.Width() <= 0 || canvas.Height() <= 0) return QImage();
-  QImage image(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
-  image.setDotsPerMeterX(kDotsPerMeter);
-  image.setDotsPerMeterY(kDotsPerMeter);
-  image.fill(Qt::white);
-
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setRenderHint(QPainter::TextAntialiasing, false);
+void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact) {
+  painter.setRenderHint(QPainter::Antialiasing, !pixelExact);
+  painter.setRenderHint(QPainter::TextAntialiasing, !pixelExact);
   for (const forms::DrawOp& op : canvas.Ops()) {
     switch (op.kind) {
       case forms::OpKind::FillRect:
@@ -108,10 +102,20 @@ QImage RenderCanvas(const forms::Canvas& canvas) {
         painter.drawLine(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2));
         break;
       case forms::OpKind::Text:
-        DrawText(painter, op);
+        DrawText(painter, op, dotsPerInch, pixelExact);
         break;
     }
   }
+}
+
+QImage RenderCanvas(const forms::Canvas& canvas) {
+  if (canvas.Width() <= 0 || canvas.Height() <= 0) return QImage();
+  QImage image(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMeter);
+  image.setDotsPerMeterY(kDotsPerMeter);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PaintCanvas(painter, canvas, kDpi, true);
   return image;
 }
 

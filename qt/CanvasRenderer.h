@@ -11,6 +11,10 @@ class QPainter;
 // dash and dot patterns, fonts sized for 96 dpi. The caller owns a QGuiApplication (fonts).
 QImage RenderCanvas(const forms::Canvas& canvas);
 
+// Paints the picture's operations onto any surface whose dots have this resolution; fonts are
+// sized for it. pixelExact keeps the GDI look of a bitmap (no antialiasing).
+void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact);
+
 // A .png name gives PNG, any other a Windows BMP. An existing file is replaced only by a
 // complete new one. False when the file cannot be written.
 bool SavePicture(const forms::Canvas& canvas, const std::string& path);

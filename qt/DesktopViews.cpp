@@ -2,6 +2,7 @@
 
 #include "qt/EnergieView.h"
 #include "qt/GrafodporuView.h"
+#include "qt/KartaView.h"
 #include "qt/KoeficientyView.h"
 #include "qt/MildotView.h"
 #include "qt/NastaveniulozView.h"
@@ -16,6 +17,7 @@
 #include "qt/ZasahView.h"
 #include "ui/Application.h"
 #include "ui/Energie1.h"
+#include "ui/Karta1.h"
 #include "ui/Nastaveniuloz1.h"
 #include "ui/Nmv1.h"
 #include "ui/Prevody1.h"
@@ -39,6 +41,7 @@ DesktopViews::DesktopViews(QtPlatform& platform, Application& app) {
   energy_ = std::make_unique<EnergieView>(app.energie(), platform);
   hitProbability_ = std::make_unique<ZasahView>(app.zasah(), platform);
   firingSolution_ = std::make_unique<ReseniView>(app.reseni(), platform);
+  rangeCard_ = std::make_unique<KartaView>(app.karta(), platform);
 }
 
 DesktopViews::~DesktopViews() = default;

@@ -5,6 +5,7 @@ class Application;
 class EnergieView;
 class NmvView;
 class GrafodporuView;
+class KartaView;
 class KoeficientyView;
 class NastaveniulozView;
 class TabulkaView;
@@ -38,6 +39,7 @@ class DesktopViews {
   MildotView& reticle() { return *reticle_; }
   ZasahView& hitProbability() { return *hitProbability_; }
   ReseniView& firingSolution() { return *firingSolution_; }
+  KartaView& rangeCard() { return *rangeCard_; }
 
  private:
   std::unique_ptr<ZakladniView> start_;
@@ -54,4 +56,5 @@ class DesktopViews {
   std::unique_ptr<MildotView> reticle_;
   std::unique_ptr<ZasahView> hitProbability_;
   std::unique_ptr<ReseniView> firingSolution_;
+  std::unique_ptr<KartaView> rangeCard_;
 };

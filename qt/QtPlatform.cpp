@@ -16,6 +16,7 @@
 
 #include "qt/CanvasRenderer.h"
 #include "qt/FormView.h"
+#include "qt/PdfRenderer.h"
 
 namespace {
 
@@ -175,6 +176,10 @@ std::string ResolveProgramFolder(const QString& exeFolder, const QString& userDa
 
 bool QtPlatform::SavePicture(const forms::Canvas& picture, const std::string& path) {
   return ::SavePicture(picture, path);
+}
+
+std::optional<std::string> QtPlatform::RenderPdf(const forms::Document& document) {
+  return ::RenderPdf(document);
 }
 
 void QtPlatform::AddView(const forms::Window& window, FormView* view) {

@@ -26,6 +26,7 @@ class QtPlatform : public forms::Platform {
   void RepaintNow(forms::Control& control) override;
   std::string ProgramFolder() override;
   bool SavePicture(const forms::Canvas& picture, const std::string& path) override;
+  std::optional<std::string> RenderPdf(const forms::Document& document) override;
   bool HasDisplay() const override { return true; }
 
   // Views and widgets register themselves, so that calls naming a model reach the screen.

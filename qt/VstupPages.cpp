@@ -191,6 +191,7 @@ void VstupView::BuildDoplnky(FormBuilder& b, QWidget* page) {
   b.Row(place, "Směr (0=S, 90=V, 180=J, 270=Z):", w_.Edit54, 8, 174, RowY(0), 42, "stup.");
   b.Row(place, "Zem. šířka (jižní polokoule je - ):", w_.Edit56, 8, 174, RowY(1), 42, "stup.");
   b.Row(place, "Tíhové zrychlení G:", w_.Edit58, 8, 174, RowY(2), 42, "m/s2");
+  b.Button(page, w_.Button21, QRect(2, 170, 124, 25));
 
   QGroupBox* shape = b.Group(page, "Rozměry střely", QRect(260, 2, 206, 184));
   constexpr int cx = 8, ex = 126, ew = 44;

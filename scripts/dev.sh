@@ -19,6 +19,7 @@ esac
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n fonts-liberation2 fontconfig clang-format xvfb xauth)
 case "$action" in
+  test) packages+=(poppler-utils) ;; # pdftotext reads the printed range cards back
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   package | install-check) packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin) ;;
 esac

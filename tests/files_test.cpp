@@ -257,6 +257,40 @@ TEST(SavedComputation, InclineBySlantDistance) {
   EXPECT_DOUBLE_EQ(in.tableStepM, 25);
 }
 
+// A range of distances picks rows from the same walk: the zero row where it falls inside, the
+// end row where it prints as at most the last distance, and the file's values at each row.
+TEST(SavedComputation, RowsOfARangeOfDistances) {
+  TShotInputs in = SampleInputs();
+  in.tableStepM = 25;
+  in.clickDeg = 0.25 / 60;
+  const TTrajectory tr = LineTrajectory(80);  // up to 160 m, zero at 110 m
+  const auto whole = RangeTableValues(tr, in, {}, false);
+  const struct {
+    TableRange range;
+    std::vector<double> distances;
+  } cases[] = {
+      {{}, {0, 25, 50, 75, 100, 110, 125, 150, 160}},
+      {{100, 50, 400}, {100, 110, 150, 160}},
+      {{30, 20, 90}, {30, 50, 70, 90}},
+      {{120, 10, 140}, {120, 130, 140}},
+      {{0, 25, 159.6}, {0, 25, 50, 75, 100, 110, 125, 150, 160}},
+      {{0, 25, 159}, {0, 25, 50, 75, 100, 110, 125, 150}},
+  };
+  for (const auto& c : cases) {
+    const auto rows = RangeTableValues(tr, in, {}, false, c.range);
+    std::vector<double> distances;
+    for (const auto& row : rows) {
+      distances.push_back(row[kColDistance]);
+      for (const auto& w : whole) {
+        if (w[kColDistance] == row[kColDistance]) {
+          EXPECT_EQ(w, row) << row[kColDistance];
+        }
+      }
+    }
+    EXPECT_EQ(distances, c.distances) << c.range.fromM << " " << c.range.toM;
+  }
+}
+
 TEST(ListFile, RoundTripAndDamagedFiles) {
   const std::vector<ListRow> rows = {
       {"7,82", "0,462", "G1", "10,89", "808", "61", " Sierra MatchKing 168gr"},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -8,6 +9,8 @@
 #include <memory>
 
 #include "qt/CanvasRenderer.h"
+#include "qt/PdfRenderer.h"
+#include "ui/Karta1.h"
 
 namespace {
 
@@ -134,6 +137,46 @@ TEST(PaintOverlayTest, DrawsADashedOutlineShiftedToTheImagePlace) {
   EXPECT_GT(red, 0);
   EXPECT_GT(white, 0) << "dashed";
   EXPECT_EQ(surface.pixelColor(0, 0), kWhite) << "an invisible band draws nothing";
+}
+
+// The layout measures text without fonts; with the fonts themselves every line of every size
+// still ends inside the margin, and the renderer makes a PDF of the pages.
+TEST(RangeCardPdf, TextFitsInsideTheMarginWithRealFontsAndRendersAsPdf) {
+  RangeCardContent k;
+  k.title = "WWWWWWWWWWWWWW Mimořádně dlouhý název náboje, který se nevejde na stránku A4";
+  k.date = "30. 12. 2027";
+  k.parameters = {"BC proměnný (G1) · v0 1200 m/s · nástřel 1000 m WWWWWWWWWWWWWWWWWWWWWWWWWW",
+                  "Výška mířidel 140 mm · 1 klik = 1/4 MOA", "15,0 °C · 1013,3 hPa · vlhkost 100 %",
+                  "Funkce odporu:    G1", "Teplota vzduchu [C]:   15"};
+  k.notes = {"Vítr: oprava na 1 m/s příčného větru, točit proti větru; MMMMMM WWWWWW MMMMMM WW."};
+  k.columns = {{"X", "[m]"},       {"Výška", "[klik]"}, {"Výška", "[mrad]"},
+               {"Vítr", "[klik]"}, {"T", "[ms]"},       {"E", "[J]"}};
+  k.rows = {{"1500", "-1234,5", "-22,22", "123,4", "12345", "123456"}};
+  for (CardSize size : {CardSize::A4, CardSize::A6, CardSize::Card}) {
+    const forms::Document d = LayoutRangeCard(k, size);
+    const double marginMm = size == CardSize::A4 ? 12 : size == CardSize::A6 ? 6 : 4;
+    const double right = std::lround((d.pageWidthMm - marginMm) * d.dotsPerInch / 25.4);
+    double previousEnd = 0;
+    int previousY = -1;
+    for (const forms::DrawOp& op : d.pages[0].Ops()) {
+      if (op.kind != forms::OpKind::Text) continue;
+      QFont font(QString::fromStdString(op.font.name));
+      font.setPixelSize(static_cast<int>(std::lround(op.font.sizePt * d.dotsPerInch / 72.0)));
+      font.setBold(op.font.bold);
+      font.setHintingPreference(QFont::PreferNoHinting);  // a PDF keeps the design widths
+      const double width = QFontMetricsF(font).horizontalAdvance(QString::fromStdString(op.text));
+      EXPECT_LE(op.x1 + width, right) << static_cast<int>(size) << ": " << op.text;
+      // The date beside the title and the header's two columns do not touch.
+      if (op.y1 == previousY || op.text == k.date) {
+        EXPECT_LT(previousEnd, op.x1) << op.text;
+      }
+      previousEnd = op.x1 + width;
+      previousY = op.y1;
+    }
+    const auto pdf = RenderPdf(d);
+    ASSERT_TRUE(pdf);
+    EXPECT_TRUE(pdf->starts_with("%PDF-"));
+  }
 }
 
 }  // namespace

@@ -45,6 +45,7 @@
 #include "qt/ZasahView.h"
 #include "ui/Application.h"
 #include "ui/Grafodporu1.h"
+#include "ui/Karta1.h"
 #include "ui/Mildot1.h"
 #include "ui/Nastaveniuloz1.h"
 #include "ui/Nmv1.h"
@@ -847,6 +848,29 @@ TEST_F(QtViewTest, SaveOptionsDialogIsModalAndPokracovatConfirmsIt) {
   EXPECT_TRUE(w.CheckBox12.Checked());
   EXPECT_TRUE(dialog.Options().columns[3]);
   EXPECT_FALSE(platform_->ViewOf(dialog)->isVisible());
+}
+
+TEST_F(QtViewTest, RangeCardDialogIsModalEscCancelsAndEnterWritesThePdf) {
+  OpenCalculation();
+  Tvstup& w = app_->vstup();
+  Click(Widget<QPushButton>(w.Button3));
+  ASSERT_TRUE(Widget<QPushButton>(w.Button21)->isEnabled());
+  FormView* dialog = platform_->ViewOf(app_->karta());
+  expectedModal_ = dialog;
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+      modal = QApplication::activeModalWidget() == dialog;
+      QTest::keyClick(dialog, key);
+    });
+    fileAnswer_ = folder_.filePath("karta.pdf");
+    platform_->RunAct([&] { w.Button21.Click(); });
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(TakeFileDialogs().size(), key == Qt::Key_Return ? 1u : 0u);
+  }
+  QFile pdf(folder_.filePath("karta.pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_EQ(pdf.read(5), "%PDF-");
 }
 
 TEST(ProgramFolder, ExecutableFolderWhileWritableOtherwiseTheUserFolderWithTheLists) {

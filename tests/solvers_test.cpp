@@ -8,6 +8,7 @@
 #include "solvers/CoefficientSearch.h"
 #include "solvers/Incline.h"
 #include "solvers/OptimalZero.h"
+#include "solvers/RangeCard.h"
 
 namespace {
 
@@ -145,6 +146,43 @@ TEST_F(SolversTest, DropSearchEndsWithinItsRuns) {
   c_ = enginetest::StartComputation();
   EXPECT_EQ(AbortText([&] { CoefficientFromDrop(*c_, 100, 0.39, 1000, 5); }),
             "Balistický koeficient větší než 20");
+}
+
+// A card beyond the computation's end goes on with the same numbers where both reach; its wind
+// hold is that of 1 m/s alone, so the spin drift that both hold runs share cancels.
+TEST_F(SolversTest, RangeCardGoesOnWithTheComputationsNumbersAndHoldsFor1MpsOfWind) {
+  c_->in.clickDeg = 0.25 / 60;
+  c_->in.limitXM = 300;
+  c_->in.limitYM = 1e6;
+  // Run with a step of its own, as the incline run is, and the automatic step on again after.
+  c_->in.autoStep = false;
+  c_->in.stepS = 0.0003;
+  IntegrateTrajectory(*c_, TIntegrationMode::Full);
+  c_->in.autoStep = true;
+  const TableRange range{0, 50, 600};
+  const auto own = RangeTableValues(c_->trajectory, c_->in, {}, false, range);
+  const RangeCardTable card = ComputeRangeCardTable(*c_, range, false, true);
+  ASSERT_EQ(card.rows.size(), 13u);
+  ASSERT_GE(own.size(), 7u);
+  for (size_t i = 0; i < 7; ++i) EXPECT_EQ(card.rows[i], own[i]) << i;
+
+  auto driftClicks = [&](double crossWind) {
+    auto run = std::make_unique<Computation>(*c_);
+    run->in.crossWind = crossWind;
+    run->in.limitXM = 600;
+    IntegrateTrajectory(*run, TIntegrationMode::Full);
+    return RangeTableValues(run->trajectory, run->in, {}, false, range);
+  };
+  const auto calm = driftClicks(0), breeze = driftClicks(1);
+  for (size_t i = 1; i < card.rows.size(); ++i) {
+    const double expected = calm[i][kColDriftClicks] - breeze[i][kColDriftClicks];
+    EXPECT_NEAR(card.windClicks[i], expected, 0.02 + 0.01 * expected) << i;
+    EXPECT_NEAR(card.windMrad[i], card.windClicks[i] * c_->in.clickDeg * M_PI / 180 * 1000, 1e-9);
+  }
+  enginetest::EnableSpinDrift(*c_, false);
+  IntegrateTrajectory(*c_, TIntegrationMode::Full);
+  const RangeCardTable spinning = ComputeRangeCardTable(*c_, range, false, true);
+  EXPECT_NEAR(spinning.windClicks.back(), card.windClicks.back(), 0.01 * card.windClicks.back());
 }
 
 }  // namespace

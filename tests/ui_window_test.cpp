@@ -581,7 +581,8 @@ TEST(Application, CreatesTheWindowsInOrderAndEveryButtonHasAnAction) {
       {"Tteplotaprachu", "Přepočet počáteční rychlosti"},
       {"Tenergie", "Energie střely"},
       {"Tzasah", "Pravděpodobnost zásahu"},  // beyond the program's twelve, last
-      {"Treseni", "Palebné řešení"}};
+      {"Treseni", "Palebné řešení"},
+      {"Tkarta", "Karta do PDF"}};
   std::vector<std::pair<std::string, std::string>> created;
   for (forms::Window* w : s.app().Windows()) {
     created.emplace_back(w->Name(), w->Caption());

@@ -2,6 +2,7 @@
 
 #include "ui/Energie1.h"
 #include "ui/Grafodporu1.h"
+#include "ui/Karta1.h"
 #include "ui/Koeficienty1.h"
 #include "ui/Mildot1.h"
 #include "ui/Nastaveniuloz1.h"
@@ -30,12 +31,13 @@ Application::Application(forms::Platform& platform) : platform_(platform) {
   energie_ = std::make_unique<Tenergie>(*vstup_, platform);
   zasah_ = std::make_unique<Tzasah>(*this, platform);
   reseni_ = std::make_unique<Treseni>(*this, platform);
-  // The order of creation (and of the creation handlers) is the program's; the hit
-  // probability and firing solution windows, which the program did not have, come last.
+  karta_ = std::make_unique<Tkarta>(*this, platform);
+  // The order of creation (and of the creation handlers) is the program's; the windows the
+  // program did not have come last.
   windows_ = {zakladni_.get(), vstup_.get(),         oprogramu_.get(),     tabulka_.get(),
               prevody_.get(),  nmv_.get(),           koeficienty_.get(),   grafodporu_.get(),
               mildot_.get(),   nastaveniuloz_.get(), teplotaprachu_.get(), energie_.get(),
-              zasah_.get(),    reseni_.get()};
+              zasah_.get(),    reseni_.get(),        karta_.get()};
 }
 
 Application::~Application() {

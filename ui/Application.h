@@ -20,6 +20,7 @@ class Tnastaveniuloz;
 class Tmildot;
 class Tzasah;
 class Treseni;
+class Tkarta;
 
 // Owns the windows, created once in the program's fixed order, and the platform they use.
 class Application {
@@ -46,6 +47,7 @@ class Application {
   Tmildot& mildot() { return *mildot_; }
   Tzasah& zasah() { return *zasah_; }
   Treseni& reseni() { return *reseni_; }
+  Tkarta& karta() { return *karta_; }
   forms::Platform& platform() { return platform_; }
 
   forms::Window* FindWindow(const std::string& name) const;
@@ -73,6 +75,7 @@ class Application {
   std::unique_ptr<Tmildot> mildot_;
   std::unique_ptr<Tzasah> zasah_;
   std::unique_ptr<Treseni> reseni_;
+  std::unique_ptr<Tkarta> karta_;
   std::vector<forms::Window*> windows_;
   bool created_ = false, destroyed_ = false, quit_ = false;
 };

@@ -50,6 +50,7 @@ Tvstup::Tvstup(Application& app, forms::Platform& platform)
   RegisterAll(N1, N2, N3, N4, N5, N6);
   Register(N7);
   Register(N8);
+  Register(Button21);
   SetDesignState();
   WireHandlers();
 }

@@ -9,6 +9,8 @@
 #include "plot/PlotCanvas.h"
 
 class Application;
+struct HeaderWindowState;
+struct SavedTableState;
 
 // The calculation window: every input of a computation, the compute action, the result
 // panel and the trajectory graph.
@@ -96,6 +98,7 @@ class Tvstup : public forms::Window {
       Edit62{"Edit62"};
   forms::Edit Edit12{"Edit12"};
   forms::ComboBox ComboBox5{"ComboBox5"};
+  forms::Button Button21{"Button21"};  // "Karta do PDF", beyond the program's controls
 
   // ---- Title, graph and result panel
   forms::Edit Edit33{"Edit33"};
@@ -189,6 +192,10 @@ class Tvstup : public forms::Window {
   void RefreshTrajectoryGraph();
   // Solves the launch angle and writes it into Edit6 (automatic step off in mode 2).
   void SolveLaunchAngleInWindow();
+
+  // What saved files take from the window besides the computation.
+  HeaderWindowState ParameterHeaderState() const;
+  SavedTableState TableState() const;
 
   Computation& computation() { return *comp_; }
   TPlotCanvas& graph() { return graph_; }

@@ -8,6 +8,7 @@
 #include "files/ParameterFile.h"
 #include "files/SavedComputation.h"
 #include "ui/Application.h"
+#include "ui/Karta1.h"
 #include "ui/Nastaveniuloz1.h"
 #include "ui/Tabulka1.h"
 #include "ui/Vstup1.h"
@@ -22,25 +23,39 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
 }
 
-HeaderWindowState HeaderState(const Tvstup& w, const Computation& comp) {
+}  // namespace
+
+HeaderWindowState Tvstup::ParameterHeaderState() const {
   HeaderWindowState s;
-  s.cartridgeName = w.Edit33.Text();
-  s.dragItem = w.ComboBox6.ItemIndex();
-  s.drgPath = comp.drgPath;
-  s.coefficientMode = w.RadioGroup5.ItemIndex();
-  s.bandOn = {w.CheckBox6.Checked(), w.CheckBox7.Checked(), w.CheckBox9.Checked()};
-  s.clickItem = w.ComboBox2.ItemIndex();
-  s.ownClickText = w.Edit24.Text();
+  s.cartridgeName = Edit33.Text();
+  s.dragItem = ComboBox6.ItemIndex();
+  s.drgPath = comp_->drgPath;
+  s.coefficientMode = RadioGroup5.ItemIndex();
+  s.bandOn = {CheckBox6.Checked(), CheckBox7.Checked(), CheckBox9.Checked()};
+  s.clickItem = ComboBox2.ItemIndex();
+  s.ownClickText = Edit24.Text();
   return s;
 }
 
-}  // namespace
+SavedTableState Tvstup::TableState() const {
+  SavedTableState table;
+  table.variableCrossWind = RadioGroup4.ItemIndex() == 1;
+  table.coriolis = CheckBox10.Checked();
+  table.spinDrift = CheckBox3.Checked();
+  table.slantEntry = RadioButton2.Checked();
+  return table;
+}
 
 void Tvstup::WireFileHandlers() {
   Button1.OnClick = [this] { Button1Click(); };
   Button5.OnClick = [this] { Button5Click(); };
   Button7.OnClick = [this] { Button7Click(); };
   Button15.OnClick = [this] { Button15Click(); };
+  // The range card prints what "Ulož" saves, so it can be pressed exactly when that can.
+  Button21.SetCaption("Karta do PDF");
+  Button21.SetEnabled(Button5.Enabled());
+  Button5.Subscribe([this] { Button21.SetEnabled(Button5.Enabled()); });
+  Button21.OnClick = [this] { app_.karta().Print(); };
 }
 
 void Tvstup::Button5Click() {
@@ -68,14 +83,9 @@ void Tvstup::Button5Click() {
     Memo1.Add(" Krok v uložených datech uměle zvětšen.");
   }
 
-  SavedTableState table;
-  table.variableCrossWind = RadioGroup4.ItemIndex() == 1;
-  table.coriolis = CheckBox10.Checked();
-  table.spinDrift = CheckBox3.Checked();
-  table.slantEntry = RadioButton2.Checked();
   const InclineState incline{comp_->sightLineRiseM, comp_->inclineDistanceM};
   const std::string text =
-      WriteSavedComputation(tr, comp_->in, HeaderState(*this, *comp_), table, incline, options);
+      WriteSavedComputation(tr, comp_->in, ParameterHeaderState(), TableState(), incline, options);
   const std::string error = SaveTextFile(*path, text);
   if (!error.empty()) ShowMessageAbort(error);
 }
@@ -172,7 +182,7 @@ void Tvstup::FormDestroy() {
   if (!Button5.Enabled()) return;
   const std::string path = InFolder(platform().ProgramFolder(), kStartupFileName);
   const std::string header =
-      WriteParameterHeader(comp_->in, HeaderState(*this, *comp_), HeaderLayout::Text);
+      WriteParameterHeader(comp_->in, ParameterHeaderState(), HeaderLayout::Text);
   const std::string error = SaveTextFile(path, header);
   // At the very end a message only helps where someone can read it.
   if (!error.empty() && platform().HasDisplay()) platform().ShowMessage(error);
