@@ -50,30 +50,38 @@ std::optional<QRect> GdiBox(int x1, int y1, int x2, int y2) {
   return QRect(left, top, right - left - 1, bottom - top - 1);
 }
 
-void DrawText(QPainter& painter, const forms::DrawOp& op) {
+void DrawText(QPainter& painter, const forms::DrawOp& op, bool smooth) {
   QFont font(QString::fromStdString(op.font.name));
   font.setPixelSize(static_cast<int>(std::lround(op.font.sizePt * kDpi / 72.0)));
   font.setBold(op.font.bold);
-  font.setStyleStrategy(QFont::NoAntialias);
+  font.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
   painter.setFont(font);
-  painter.setPen(ToQColor(op.font.color));
+  const QString text = QString::fromStdString(op.text);
   // TextOut places the top of the character cell; Qt wants the baseline.
   const QFontMetrics metrics(font, painter.device());
-  painter.drawText(QPoint(op.x1, op.y1 + metrics.ascent()), QString::fromStdString(op.text));
+  if (op.brush.behindText) {
+    painter.fillRect(QRect(op.x1, op.y1, metrics.horizontalAdvance(text), metrics.height()),
+                     ToQColor(op.brush.color));
+  }
+  painter.setPen(ToQColor(op.font.color));
+  painter.drawText(QPoint(op.x1, op.y1 + metrics.ascent()), text);
 }
 
 }  // namespace
 
-QImage RenderCanvas(const forms::Canvas& canvas) {
+QImage RenderCanvas(const forms::Canvas& canvas, const RenderStyle& style) {
   if (canvas.Width() <= 0 || canvas.Height() <= 0) return QImage();
-  QImage image(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
+  const qreal ratio = std::max<qreal>(style.devicePixelRatio, 1);
+  QImage image(static_cast<int>(std::ceil(canvas.Width() * ratio)),
+               static_cast<int>(std::ceil(canvas.Height() * ratio)), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.setDotsPerMeterX(kDotsPerMeter);
   image.setDotsPerMeterY(kDotsPerMeter);
   image.fill(Qt::white);
 
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, style.smoothText);
   for (const forms::DrawOp& op : canvas.Ops()) {
     switch (op.kind) {
       case forms::OpKind::FillRect:
@@ -108,7 +116,7 @@ QImage RenderCanvas(const forms::Canvas& canvas) {
         painter.drawLine(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2));
         break;
       case forms::OpKind::Text:
-        DrawText(painter, op);
+        DrawText(painter, op, style.smoothText);
         break;
     }
   }

@@ -42,7 +42,7 @@ ZasahView::ZasahView(Tzasah& w, QtPlatform& platform)
     b.Row(inputs, QString::fromUtf8(r.caption), r.edit, 8, 220, y, 64, QString::fromUtf8(r.unit));
     y += 24;
   }
-  b.Button(c, w.Button1, QRect(4, 326, 100, 25));
+  EnterClicks(inputs, b.Button(c, w.Button1, QRect(4, 326, 100, 25)));
   b.Button(c, w.Button2, QRect(110, 326, 100, 25));
 
   b.Image(c, w.Graf0, QRect(kGraphLeft, 4, w.Graf0.Width(), w.Graf0.Height()));
