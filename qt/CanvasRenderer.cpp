@@ -18,9 +18,14 @@ QColor ToQColor(forms::Color c) {
   return QColor(c.r, c.g, c.b);
 }
 
-QPen ToQPen(const forms::Pen& pen) {
+QPen ToQPen(const forms::Pen& pen, qreal ratio = 1) {
   QPen q(ToQColor(pen.color));
   q.setWidth(std::max(pen.width, 1));
+  if (ratio != 1) {
+    // Whole device pixels, or a line of 1.25 px would be drawn now one, now two pixels wide.
+    q.setCosmetic(true);
+    q.setWidth(std::max(static_cast<int>(std::lround(q.width() * ratio)), 1));
+  }
   switch (pen.style) {
     case forms::PenStyle::Solid:
       // A wide GDI pen has round ends and joins.
@@ -95,7 +100,7 @@ QImage RenderCanvas(const forms::Canvas& canvas, const RenderStyle& style) {
       case forms::OpKind::Ellipse: {
         const auto box = GdiBox(op.x1, op.y1, op.x2, op.y2);
         if (!box) break;
-        painter.setPen(ToQPen(op.pen));
+        painter.setPen(ToQPen(op.pen, ratio));
         painter.setBrush(ToQColor(op.brush.color));
         if (op.kind == forms::OpKind::Rectangle) {
           painter.drawRect(*box);
@@ -112,7 +117,7 @@ QImage RenderCanvas(const forms::Canvas& canvas, const RenderStyle& style) {
         break;
       }
       case forms::OpKind::Line:
-        painter.setPen(ToQPen(op.pen));
+        painter.setPen(ToQPen(op.pen, ratio));
         painter.drawLine(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2));
         break;
       case forms::OpKind::Text:

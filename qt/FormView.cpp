@@ -121,7 +121,8 @@ void FormView::PrepareShow(FormView* owner, bool modal) {
       modal ? QRect(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2),
                     outer)
             : PlaceBeside(owner->frameGeometry(), outer, area);
-  move(at.topLeft());
+  // The client area, as every platform takes it; a frame position may be taken for it.
+  setGeometry(QRect(at.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
 void FormView::OnEnter(QWidget* scope, std::function<void()> act) {
