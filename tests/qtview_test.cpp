@@ -655,56 +655,40 @@ TEST_F(QtViewTest, SaveOptionsDialogIsModalAndPokracovatConfirmsIt) {
 
 // ---- The program's folder
 
-struct FolderCase {
-  const char* name;
-  bool installed;  // lists in ../share/trajekta
-  bool writable;   // a file can be made in the executable's folder
-  bool userFolder;
-};
-
-class ProgramFolderTest : public ::testing::TestWithParam<FolderCase> {};
-
-TEST_P(ProgramFolderTest, InstalledProgramsKeepToTheUserFolderWithTheirLists) {
-  const FolderCase& c = GetParam();
-  QTemporaryDir root;
-  auto write = [](const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  };
-  // An executable folder that takes no file is a path through a file.
-  const QString exe = root.path() + (c.writable ? "/bin" : "/file/bin");
-  QDir().mkpath(c.writable ? exe : root.path());
-  if (!c.writable) write(root.path() + "/file", "");
-  if (c.installed) QDir().mkpath(root.path() + "/share/trajekta");
-  const QString lists = c.installed ? root.path() + "/share/trajekta" : exe;
-  if (c.installed || c.writable) write(lists + "/strely.txt", "shipped");
-  const QString data = root.path() + "/user/trajekta";
-
-  const std::string expected = (c.userFolder ? data : exe).toStdString();
-  EXPECT_EQ(ResolveProgramFolder(exe, data), expected);
-  if (!c.userFolder) {
-    EXPECT_FALSE(QFile::exists(data));
-    return;
+// An installed program (lists in ../share/trajekta) uses the user's folder even where it could
+// write into its own, as root can; a build or portable copy its own folder while writable.
+TEST(ProgramFolder, InstalledProgramsKeepToTheUserFolderWithTheirLists) {
+  for (const auto& [installed, writable, userFolder] :
+       {std::tuple{true, true, true}, std::tuple{false, true, false},
+        std::tuple{false, false, true}}) {
+    QTemporaryDir root;
+    auto write = [](const QString& path, const QByteArray& bytes) {
+      QFile f(path);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(bytes);
+    };
+    // An executable folder that takes no file is a path through a file.
+    const QString exe = root.path() + (writable ? "/bin" : "/file/bin");
+    writable ? (void)QDir().mkpath(exe) : write(root.path() + "/file", "");
+    if (installed) QDir().mkpath(root.path() + "/share/trajekta");
+    if (writable)
+      write((installed ? root.path() + "/share/trajekta" : exe) + "/strely.txt", "shipped");
+    const QString data = root.path() + "/user/trajekta";
+    const std::string expected = (userFolder ? data : exe).toStdString();
+    EXPECT_EQ(ResolveProgramFolder(exe, data), expected) << installed << writable;
+    EXPECT_EQ(QFile::exists(data + "/strely.txt"), installed) << installed << writable;
+    if (!installed) continue;
+    // The copy is the user's: changed, it is never overwritten; a missing list stays missing.
+    QFile copied(data + "/strely.txt");
+    ASSERT_TRUE(copied.open(QIODevice::ReadWrite));
+    EXPECT_EQ(copied.readAll(), "shipped");
+    copied.resize(0);
+    copied.write("mine");
+    copied.close();
+    EXPECT_EQ(ResolveProgramFolder(exe, data), expected);
+    QFile again(data + "/strely.txt");
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), "mine");
+    EXPECT_FALSE(QFile::exists(data + "/naboje.txt"));
   }
-  QFile copied(data + "/strely.txt");
-  ASSERT_EQ(copied.exists(), c.installed);
-  if (!c.installed) return;
-  // The copy is the user's: changed, it is never overwritten; a missing list stays missing.
-  ASSERT_TRUE(copied.open(QIODevice::ReadWrite));
-  EXPECT_EQ(copied.readAll(), "shipped");
-  copied.resize(0);
-  copied.write("mine");
-  copied.close();
-  EXPECT_EQ(ResolveProgramFolder(exe, data), expected);
-  QFile again(data + "/strely.txt");
-  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-  EXPECT_EQ(again.readAll(), "mine");
-  EXPECT_FALSE(QFile::exists(data + "/naboje.txt"));
 }
-
-INSTANTIATE_TEST_SUITE_P(Folders, ProgramFolderTest,
-                         ::testing::Values(FolderCase{"InstalledWritableAsRoot", true, true, true},
-                                           FolderCase{"BuildOrPortableCopy", false, true, false},
-                                           FolderCase{"PortableCopyReadOnly", false, false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
