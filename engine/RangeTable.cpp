@@ -1,5 +1,6 @@
 #include "engine/RangeTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/LinearInterp.h"
@@ -57,6 +58,14 @@ std::string RangeTableHeader() {
 
 std::string RangeTableRule() {
   return std::string(120, '-');
+}
+
+int RangeTableRowLength() {
+  size_t widest = 0;
+  for (const char* format : {kMuzzleRow, kRow}) {
+    widest = std::max(widest, Sprintf(format, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0).size());
+  }
+  return static_cast<int>(widest);
 }
 
 std::vector<std::string> RangeTableRows(const TTrajectory& tr, const TShotInputs& in) {

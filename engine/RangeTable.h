@@ -14,6 +14,8 @@ std::string CoefficientLine(const TShotInputs& in, int gridFunction,
 std::string StepCountLine(int stepCount);
 std::string RangeTableHeader();
 std::string RangeTableRule();
+// Characters of a range table row with ordinary numbers: the room its eight columns need.
+int RangeTableRowLength();
 
 // The rows of the range table: the muzzle row, a row every tableStepM, the zero row and the
 // end row. A trajectory that never gets beyond the muzzle gets one line saying so.

@@ -24,6 +24,9 @@ struct Pen {
 
 struct Brush {
   Color color = kWhite;
+  // Text is drawn on its cell filled with the brush colour, as GDI draws text in its opaque
+  // background mode; otherwise the lines under a text show through it.
+  bool behindText = false;
   bool operator==(const Brush&) const = default;
 };
 

@@ -62,7 +62,10 @@ void ControlLink::Pull() {
 void ControlLink::Act(const std::function<void()>& act) {
   // A signal while the widget shows the model's state is an echo, not a person's act.
   if (Updating()) return;
-  platform_.RunAct(act);
+  // A menu item acts in the window of its menu.
+  QObject* from = target_;
+  while (from && !from->isWidgetType()) from = from->parent();
+  platform_.RunAct(act, static_cast<QWidget*>(from));
   Pull();
 }
 
@@ -121,14 +124,42 @@ void TextComboBox::SetDisplayText(const QString& text) {
   update();
 }
 
+QRect TextComboBox::TextRect() const {
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  return style()
+      ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+      .adjusted(1, 0, -1, 0);
+}
+
+bool TextComboBox::Wraps(const QString& text) const {
+  const QRect field = TextRect();
+  return field.height() >= 2 * fontMetrics().height() &&
+         fontMetrics().horizontalAdvance(text) > field.width();
+}
+
+bool TextComboBox::ShowsWhole(const QString& text) const {
+  const QRect field = TextRect();
+  const int flags = Wraps(text) ? Qt::TextWordWrap : Qt::TextSingleLine;
+  const QRect needed = fontMetrics().boundingRect(field, flags, text);
+  return needed.width() <= field.width() && needed.height() <= field.height();
+}
+
 void TextComboBox::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
   QStyleOptionComboBox option;
   initStyleOption(&option);
   option.currentText = displayText_;
   option.currentIcon = QIcon();
+  // A box tall enough for two lines shows a long text on two, instead of cutting it.
+  const bool wrap = Wraps(displayText_);
+  if (wrap) option.currentText.clear();
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  if (wrap) {
+    style()->drawItemText(&painter, TextRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                          option.palette, isEnabled(), displayText_);
+  }
 }
 
 // ---- UpDownWidget
@@ -163,8 +194,10 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     placeholder(painter, rect());
     return;
   }
-  if (!cached_ || cachedRevision_ != picture.Revision()) {
-    cache_ = RenderCanvas(picture);
+  // Sharp at the screen's scale, with smooth text; the saved pictures stay as GDI draws them.
+  const qreal ratio = devicePixelRatioF();
+  if (!cached_ || cachedRevision_ != picture.Revision() || cache_.devicePixelRatio() != ratio) {
+    cache_ = RenderCanvas(picture, {ratio, true});
     cachedRevision_ = picture.Revision();
     cached_ = true;
   }
@@ -204,7 +237,10 @@ void ImageWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 ControlLink* Bind(forms::Edit& model, QLineEdit* widget, QtPlatform& platform) {
   auto* link = new ControlLink(model, widget, platform, [&model, widget] {
     const QString text = Q(model.Text());
-    if (widget->text() != text) widget->setText(text);
+    if (widget->text() == text) return;
+    widget->setText(text);
+    // A text too long for the field shows its beginning, not its end.
+    if (!widget->hasFocus()) widget->setCursorPosition(0);
   });
   QObject::connect(widget, &QLineEdit::textEdited, link, [link, &model](const QString& text) {
     link->Act([&] { model.SetText(text.toStdString()); });

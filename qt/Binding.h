@@ -76,11 +76,15 @@ class TextComboBox : public QComboBox {
   using QComboBox::QComboBox;
   void SetDisplayText(const QString& text);
   QString DisplayText() const { return displayText_; }
+  // Whether the closed box shows the text whole: on one line, or on two where it is tall enough.
+  bool ShowsWhole(const QString& text) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QRect TextRect() const;
+  bool Wraps(const QString& text) const;
   QString displayText_;
 };
 

@@ -18,9 +18,14 @@ QColor ToQColor(forms::Color c) {
   return QColor(c.r, c.g, c.b);
 }
 
-QPen ToQPen(const forms::Pen& pen) {
+QPen ToQPen(const forms::Pen& pen, qreal ratio = 1) {
   QPen q(ToQColor(pen.color));
   q.setWidth(std::max(pen.width, 1));
+  if (ratio != 1) {
+    // Whole device pixels, or a line of 1.25 px would be drawn now one, now two pixels wide.
+    q.setCosmetic(true);
+    q.setWidth(std::max(static_cast<int>(std::lround(q.width() * ratio)), 1));
+  }
   switch (pen.style) {
     case forms::PenStyle::Solid:
       // A wide GDI pen has round ends and joins.
@@ -50,24 +55,32 @@ std::optional<QRect> GdiBox(int x1, int y1, int x2, int y2) {
   return QRect(left, top, right - left - 1, bottom - top - 1);
 }
 
-void DrawText(QPainter& painter, const forms::DrawOp& op, int dotsPerInch, bool pixelExact) {
+void DrawText(QPainter& painter, const forms::DrawOp& op, int dotsPerInch, bool smooth) {
   QFont font(QString::fromStdString(op.font.name));
   if (op.font.name.find("Mono") != std::string::npos) font.setStyleHint(QFont::TypeWriter);
   font.setPixelSize(static_cast<int>(std::lround(op.font.sizePt * dotsPerInch / 72.0)));
   font.setBold(op.font.bold);
-  if (pixelExact) font.setStyleStrategy(QFont::NoAntialias);
+  font.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
   painter.setFont(font);
-  painter.setPen(ToQColor(op.font.color));
+  const QString text = QString::fromStdString(op.text);
   // TextOut places the top of the character cell; Qt wants the baseline.
   const QFontMetrics metrics(font, painter.device());
-  painter.drawText(QPoint(op.x1, op.y1 + metrics.ascent()), QString::fromStdString(op.text));
+  if (op.brush.behindText) {
+    painter.fillRect(QRect(op.x1, op.y1, metrics.horizontalAdvance(text), metrics.height()),
+                     ToQColor(op.brush.color));
+  }
+  painter.setPen(ToQColor(op.font.color));
+  painter.drawText(QPoint(op.x1, op.y1 + metrics.ascent()), text);
 }
 
 }  // namespace
 
-void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact) {
+void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact,
+                 const RenderStyle& style) {
+  const qreal ratio = std::max<qreal>(style.devicePixelRatio, 1);
+  const bool smoothText = !pixelExact || style.smoothText;
   painter.setRenderHint(QPainter::Antialiasing, !pixelExact);
-  painter.setRenderHint(QPainter::TextAntialiasing, !pixelExact);
+  painter.setRenderHint(QPainter::TextAntialiasing, smoothText);
   for (const forms::DrawOp& op : canvas.Ops()) {
     switch (op.kind) {
       case forms::OpKind::FillRect:
@@ -81,7 +94,7 @@ void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch
       case forms::OpKind::Ellipse: {
         const auto box = GdiBox(op.x1, op.y1, op.x2, op.y2);
         if (!box) break;
-        painter.setPen(ToQPen(op.pen));
+        painter.setPen(ToQPen(op.pen, ratio));
         painter.setBrush(ToQColor(op.brush.color));
         if (op.kind == forms::OpKind::Rectangle) {
           painter.drawRect(*box);
@@ -98,24 +111,27 @@ void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch
         break;
       }
       case forms::OpKind::Line:
-        painter.setPen(ToQPen(op.pen));
+        painter.setPen(ToQPen(op.pen, ratio));
         painter.drawLine(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2));
         break;
       case forms::OpKind::Text:
-        DrawText(painter, op, dotsPerInch, pixelExact);
+        DrawText(painter, op, dotsPerInch, smoothText);
         break;
     }
   }
 }
 
-QImage RenderCanvas(const forms::Canvas& canvas) {
+QImage RenderCanvas(const forms::Canvas& canvas, const RenderStyle& style) {
   if (canvas.Width() <= 0 || canvas.Height() <= 0) return QImage();
-  QImage image(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
+  const qreal ratio = std::max<qreal>(style.devicePixelRatio, 1);
+  QImage image(static_cast<int>(std::ceil(canvas.Width() * ratio)),
+               static_cast<int>(std::ceil(canvas.Height() * ratio)), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.setDotsPerMeterX(kDotsPerMeter);
   image.setDotsPerMeterY(kDotsPerMeter);
   image.fill(Qt::white);
   QPainter painter(&image);
-  PaintCanvas(painter, canvas, kDpi, true);
+  PaintCanvas(painter, canvas, kDpi, true, style);
   return image;
 }
 

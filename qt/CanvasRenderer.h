@@ -7,13 +7,23 @@
 
 class QPainter;
 
-// The pixels of a picture as a Windows GDI bitmap would hold them: no antialiasing, GDI's
-// dash and dot patterns, fonts sized for 96 dpi. The caller owns a QGuiApplication (fonts).
-QImage RenderCanvas(const forms::Canvas& canvas);
+// How a picture is turned into pixels. The defaults give what a Windows GDI bitmap would
+// hold, as the saved files have it; a view on the screen asks for the screen's pixels.
+struct RenderStyle {
+  qreal devicePixelRatio = 1;
+  bool smoothText = false;  // antialiased text
+};
+
+// The pixels of a picture: GDI's dash and dot patterns, fonts sized for 96 dpi, no
+// antialiasing of lines, and of text only as the style asks. An image at a device pixel
+// ratio above 1 has more pixels for the same picture. The caller owns a QGuiApplication (fonts).
+QImage RenderCanvas(const forms::Canvas& canvas, const RenderStyle& style = {});
 
 // Paints the picture's operations onto any surface whose dots have this resolution; fonts are
-// sized for it. pixelExact keeps the GDI look of a bitmap (no antialiasing).
-void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact);
+// sized for it. pixelExact keeps the GDI look of a bitmap (no antialiasing of lines, and of
+// text only as the style asks); the style's ratio widens pens to whole device pixels.
+void PaintCanvas(QPainter& painter, const forms::Canvas& canvas, int dotsPerInch, bool pixelExact,
+                 const RenderStyle& style = {});
 
 // A .png name gives PNG, any other a Windows BMP. An existing file is replaced only by a
 // complete new one. False when the file cannot be written.

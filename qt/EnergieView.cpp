@@ -26,7 +26,7 @@ EnergieView::EnergieView(Tenergie& w, QtPlatform& platform)
     b.Label(g, *inputs[i].unit, QRect(200, y + 3, 36, 16));
     b.CheckBox(g, *inputs[i].box, 240, y + 2, 90);
   }
-  b.Button(g, w.Button1, QRect(336, 72, 76, 23));
+  EnterClicks(nullptr, b.Button(g, w.Button1, QRect(336, 72, 76, 23)));
 
   auto* line = new QFrame(g);
   line->setFrameShape(QFrame::HLine);

@@ -106,8 +106,9 @@ TextComboBox* FormBuilder::ComboBox(QWidget* parent, forms::ComboBox& model, int
   return Placed(new TextComboBox(parent), model, QRect(x, y, w, kEditHeight));
 }
 
-QPlainTextEdit* FormBuilder::Memo(QWidget* parent, forms::Memo& model, QRect r, bool wrap) {
-  auto* memo = new QPlainTextEdit(parent);
+QPlainTextEdit* FormBuilder::Memo(QWidget* parent, forms::Memo& model, QRect r, bool wrap,
+                                  QPlainTextEdit* widget) {
+  auto* memo = widget ? widget : new QPlainTextEdit(parent);
   memo->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   return Placed(memo, model, r);

@@ -42,7 +42,9 @@ class FormBuilder {
   QRadioButton* RadioButton(QWidget* parent, forms::RadioButton& model, int x, int y, int w);
   RadioGroupBox* RadioGroup(QWidget* parent, forms::RadioGroup& model, QRect r, int columns = 1);
   TextComboBox* ComboBox(QWidget* parent, forms::ComboBox& model, int x, int y, int w);
-  QPlainTextEdit* Memo(QWidget* parent, forms::Memo& model, QRect r, bool wrap);
+  // A memo of a class of the view's own is passed in as widget.
+  QPlainTextEdit* Memo(QWidget* parent, forms::Memo& model, QRect r, bool wrap,
+                       QPlainTextEdit* widget = nullptr);
   UpDownWidget* UpDown(QWidget* parent, forms::UpDown& model, QRect r);
   QScrollBar* ScrollBar(QWidget* parent, forms::ScrollBar& model, QRect r);
   ImageWidget* Image(QWidget* parent, forms::Image& model, QRect r);

@@ -3,17 +3,23 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
+#include "qt/Placement.h"
 #include "qt/QtPlatform.h"
 
 namespace {
 
-Qt::WindowFlags FlagsFor(FormBorder border) {
+// A dialog is a dialog to the window manager only while it is modal: a non-modal window of
+// dialog type is kept over every window of the program.
+Qt::WindowFlags FlagsFor(FormBorder border, bool modalDialog) {
   Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint;
+  if (modalDialog) return flags | Qt::Dialog;
   switch (border) {
     case FormBorder::Single:
       return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
@@ -24,7 +30,7 @@ Qt::WindowFlags FlagsFor(FormBorder border) {
 #endif
       return flags | Qt::Window | Qt::WindowMinMaxButtonsHint;
     case FormBorder::Dialog:
-      return flags | Qt::Dialog;
+      break;
   }
   return flags | Qt::Window;
 }
@@ -32,7 +38,7 @@ Qt::WindowFlags FlagsFor(FormBorder border) {
 }  // namespace
 
 FormView::FormView(forms::Window& window, QtPlatform& platform, QSize clientSize, FormBorder border)
-    : QWidget(nullptr, FlagsFor(border)),
+    : QWidget(nullptr, FlagsFor(border, false)),
       window_(window),
       platform_(platform),
       client_(new QWidget(this)),
@@ -82,7 +88,7 @@ void FormView::FixSize(bool fixed) {
   }
 }
 
-void FormView::PlaceOnFirstShow() {
+void FormView::CentreOnFirstShow() {
   if (placed_) return;
   placed_ = true;
   if (QScreen* screen = this->screen()) {
@@ -91,13 +97,75 @@ void FormView::PlaceOnFirstShow() {
   }
 }
 
+bool FormView::IsDialog() const {
+  return border_ == FormBorder::Dialog || (modal_ && !IsMainWindow());
+}
+
+void FormView::SetShownModally(bool modal) {
+  modal_ = modal;
+  const Qt::WindowFlags flags = FlagsFor(border_, modal && !IsMainWindow());
+  if (windowFlags() != flags) setWindowFlags(flags);
+}
+
+// A tool window goes beside the window it is opened from, a dialog over its middle.
+void FormView::PrepareShow(FormView* owner, bool modal) {
+  if (!owner || !owner->isVisible()) {
+    CentreOnFirstShow();
+    return;
+  }
+  placed_ = true;
+  const QMargins frame = FrameMargins(*this, owner);
+  const QSize outer = size().grownBy(frame);
+  const QRect area = owner->screen()->availableGeometry();
+  const QRect at =
+      modal ? QRect(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2),
+                    outer)
+            : PlaceBeside(owner->frameGeometry(), outer, area);
+  // The client area, as every platform takes it; a frame position may be taken for it.
+  setGeometry(QRect(at.topLeft() + QPoint(frame.left(), frame.top()), size()));
+}
+
+void FormView::OnEnter(QWidget* scope, std::function<void()> act) {
+  enterActs_.emplace_back(scope, std::move(act));
+}
+
+void FormView::EnterClicks(QWidget* scope, QPushButton* button) {
+  OnEnter(scope, [button] { button->click(); });
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+  QWidget* focus = focusWidget();
+  if (event->key() == Qt::Key_Escape && IsDialog()) {
+    close();
+    return;
+  }
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // As on Windows, Enter presses the button that has the focus.
+  if (auto* button = qobject_cast<QPushButton*>(focus)) {
+    button->click();
+    return;
+  }
+  for (QWidget* w = focus ? focus : this; w; w = w == this ? nullptr : w->parentWidget()) {
+    for (const auto& [scope, act] : enterActs_) {
+      if (scope == w || (!scope && w == this)) {
+        act();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void FormView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const int menu = MenuHeight();
   if (menuBar_) menuBar_->setGeometry(0, 0, width(), menu);
   client_->setGeometry(0, menu, width(), height() - menu);
   LayoutClient(client_->size());
-  platform_.RunAct([this] { window_.FormResize(); });
+  platform_.RunAct([this] { window_.FormResize(); }, this);
 }
 
 void FormView::showEvent(QShowEvent* event) {
@@ -111,6 +179,7 @@ void FormView::hideEvent(QHideEvent* event) {
   // Minimising hides nothing a person closed.
   if (event->spontaneous()) return;
   window_.SetShown(false);
+  platform_.CloseWindowsOwnedBy(this);
   emit Closed();
 }
 
@@ -134,7 +203,7 @@ void FormView::TrackActivation() {
   if (isActiveWindow()) {
     if (!leftForOtherForm_) return;
     leftForOtherForm_ = false;
-    platform_.RunAct([this] { window_.FormActivate(); });
+    platform_.RunAct([this] { window_.FormActivate(); }, this);
     return;
   }
   QTimer::singleShot(0, this, [this] {

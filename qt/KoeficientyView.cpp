@@ -24,7 +24,7 @@ KoeficientyView::KoeficientyView(Tkoeficienty& w, QtPlatform& platform)
   b.ComboBox(params, w.ComboBox1, kEditX, 124, kEditW);
 
   b.RadioGroup(c, w.RadioGroup1, QRect(316, 8, 156, 64));
-  b.Button(c, w.Button1, QRect(316, 84, 156, 25));
+  EnterClicks(nullptr, b.Button(c, w.Button1, QRect(316, 84, 156, 25)));
   b.Button(c, w.Button2, QRect(316, 116, 156, 25));
 
   QPlainTextEdit* memo = b.Memo(c, w.Memo1, QRect(8, 168, 464, 298), false);

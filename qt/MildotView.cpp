@@ -21,5 +21,5 @@ MildotView::MildotView(Tmildot& w, QtPlatform& platform)
   b.Text(ranging, "m", 214, 71);
 
   b.Button(c, w.Button2, QRect(284, 403, 84, 25));
-  b.Button(c, w.Button3, QRect(284, 459, 84, 25));
+  EnterClicks(ranging, b.Button(c, w.Button3, QRect(284, 459, 84, 25)));
 }

@@ -27,4 +27,5 @@ NastaveniulozView::NastaveniulozView(Tnastaveniuloz& w, QtPlatform& platform)
   b.RadioGroup(c, w.RadioGroup1, QRect(8, 260, 259, 100));
   QPushButton* go = b.Button(c, w.Button1, QRect(8, 368, 257, 42));
   go->setFont(Tahoma(10));
+  EnterClicks(nullptr, go);
 }

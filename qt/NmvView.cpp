@@ -19,5 +19,5 @@ NmvView::NmvView(Tnmv& w, QtPlatform& platform)
   b.Readout(out, "Tlak vzduchu:", w.Label14, 12, 118, 44, 80, "hPa");
   b.Readout(out, "Hustota vzduchu:", w.Label16, 12, 118, 68, 80, "kg/m3");
   b.Readout(out, "Rychlost zvuku:", w.Label18, 12, 118, 92, 80, "m/s");
-  b.Button(out, w.Button1, QRect(118, 116, 80, 23));
+  EnterClicks(nullptr, b.Button(out, w.Button1, QRect(118, 116, 80, 23)));
 }

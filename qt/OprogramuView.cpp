@@ -28,4 +28,5 @@ OprogramuView::OprogramuView(Toprogramu& w, QtPlatform& platform)
 
   b.Memo(c, w.Memo1, QRect(8, 181, 469, 150), true);
   b.Memo(c, w.Memo2, QRect(8, 337, 469, 162), true);
+  OnEnter(nullptr, [this] { close(); });
 }

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
@@ -59,20 +60,22 @@ QtPlatform::QtPlatform(std::string programFolder) : folder_(std::move(programFol
   };
 }
 
-QWidget* QtPlatform::DialogParent() const {
+QWidget* QtPlatform::ActingWindow() const {
+  for (auto it = acting_.rbegin(); it != acting_.rend(); ++it) {
+    if (*it && (*it)->isVisible()) return *it;
+  }
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-  if (QWidget* active = QApplication::activeWindow()) return active;
-  return nullptr;
+  return QApplication::activeWindow();
 }
 
 void QtPlatform::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, kProgramTitle, Q(text), QMessageBox::Ok, DialogParent());
+  QMessageBox box(QMessageBox::NoIcon, kProgramTitle, Q(text), QMessageBox::Ok, ActingWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 void QtPlatform::ShowError(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, Q(title), Q(text), QMessageBox::Ok, DialogParent());
+  QMessageBox box(QMessageBox::Critical, Q(title), Q(text), QMessageBox::Ok, ActingWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
@@ -83,7 +86,7 @@ std::optional<std::string> QtPlatform::FileDialog(const forms::FileDialogOptions
   const QString title = !options.title.empty() ? Q(options.title)
                         : save                 ? "Uložit jako"
                                                : "Otevřít";
-  QFileDialog dialog(DialogParent(), title);
+  QFileDialog dialog(ActingWindow(), title);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList filters = QtNameFilters(options.filter);
@@ -114,22 +117,26 @@ void QtPlatform::ShowWindow(forms::Window& window, bool modal) {
     view->ActivationHandled();
     view->raise();
     view->activateWindow();
-    RunAct([&] { window.FormActivate(); });
+    RunAct([&] { window.FormActivate(); }, view);
     return;
   }
-  view->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
-  // A modal window stays over the one it was opened from. A window opened from a modal
-  // one must take input, as the classic modal loop allows: it belongs to that window.
-  QWidget* owner = QApplication::activeModalWidget();
-  if (!owner && modal) owner = QApplication::activeWindow();
+  auto* owner = qobject_cast<FormView*>(ActingWindow());
   if (owner == view) owner = nullptr;
+  // A modal dialog blocks the whole program and stays over its owner. A main window shown
+  // modally blocks only the window it was opened from, so that the tool windows opened from
+  // it take input. Tool windows are nobody's transients: a click raises any of them.
+  view->SetShownModally(modal);
+  view->setWindowModality(!modal                 ? Qt::NonModal
+                          : view->IsMainWindow() ? Qt::WindowModal
+                                                 : Qt::ApplicationModal);
+  view->SetOwner(modal ? nullptr : owner);
   view->winId();
-  view->windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
-  view->PlaceOnFirstShow();
+  view->windowHandle()->setTransientParent(modal && owner ? owner->windowHandle() : nullptr);
+  view->PrepareShow(owner, modal);
   view->show();
   view->raise();
   view->activateWindow();
-  RunAct([&] { window.FormActivate(); });
+  RunAct([&] { window.FormActivate(); }, view);
   if (!modal) return;
   QPointer<FormView> guard(view);
   QPointer<QWidget> previous = owner;
@@ -139,6 +146,16 @@ void QtPlatform::ShowWindow(forms::Window& window, bool modal) {
   if (guard) guard->setWindowModality(Qt::NonModal);
   // The window it was opened from is active again.
   if (previous && previous->isVisible()) previous->activateWindow();
+}
+
+void QtPlatform::CloseWindowsOwnedBy(const FormView* owner) {
+  std::vector<QPointer<FormView>> owned;
+  for (const auto& [window, view] : views_) {
+    if (view->Owner() == owner && view->isVisible()) owned.emplace_back(view);
+  }
+  for (const auto& view : owned) {
+    if (view) view->close();
+  }
 }
 
 void QtPlatform::CloseWindow(forms::Window& window) {
@@ -160,18 +177,25 @@ std::string QtPlatform::ProgramFolder() {
 }
 
 std::string ResolveProgramFolder(const QString& exeFolder, const QString& userDataFolder) {
-  // Writing a file is the only sure test: permissions say little to a privileged user.
-  QTemporaryFile probe(exeFolder + "/.trajekta-XXXXXX");
-  if (probe.open()) return exeFolder.toStdString();
-  if (userDataFolder.isEmpty() || !QDir().mkpath(userDataFolder)) return exeFolder.toStdString();
   const QString shipped = QDir::cleanPath(exeFolder + "/../share/trajekta");
+  // An installed program never writes into its installation, whoever runs it: root can
+  // write into /usr/bin too.
+  const bool installed = QFileInfo(shipped).isDir();
+  if (!installed) {
+    // Writing a file is the only sure test: permissions say little to a privileged user.
+    QTemporaryFile probe(exeFolder + "/.trajekta-XXXXXX");
+    if (probe.open()) return exeFolder.toStdString();
+  }
+  const QString user = !userDataFolder.isEmpty() ? userDataFolder : QDir::tempPath() + "/trajekta";
+  QDir().mkpath(user);
+  const QString lists = installed ? shipped : exeFolder;
   for (const char* list : {"strely.txt", "naboje.txt"}) {
-    const QString target = userDataFolder + "/" + list;
+    const QString target = user + "/" + list;
     // The copy belongs to the user, who may change it; the installed one may be read-only.
-    if (!QFile::exists(target) && QFile::copy(shipped + "/" + list, target))
+    if (!QFile::exists(target) && QFile::copy(lists + "/" + list, target))
       QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
   }
-  return userDataFolder.toStdString();
+  return user.toStdString();
 }
 
 bool QtPlatform::SavePicture(const forms::Canvas& picture, const std::string& path) {
@@ -209,7 +233,12 @@ QWidget* QtPlatform::WidgetOf(const forms::Control& control) const {
   return it == widgets_.end() ? nullptr : it->second;
 }
 
-void QtPlatform::RunAct(const std::function<void()>& act) {
+void QtPlatform::RunAct(const std::function<void()>& act, QWidget* from) {
+  acting_.emplace_back(from ? from->window() : nullptr);
+  struct Pop {
+    std::vector<QPointer<QWidget>>& stack;
+    ~Pop() { stack.pop_back(); }
+  } pop{acting_};
   try {
     forms::RunUserAction(*this, act);
   } catch (const std::exception& e) {

@@ -26,7 +26,7 @@ ReseniView::ReseniView(Treseni& w, QtPlatform& platform)
           {"Výška cíle (nebezpečný prostor):", w.Edit6, "cm"}},
          8, 250, 20, 80);
   b.RadioGroup(c, w.RadioGroup1, QRect(408, 2, 150, 64));
-  b.Button(c, w.Button1, QRect(408, 80, 100, 25));
+  EnterClicks(target, b.Button(c, w.Button1, QRect(408, 80, 100, 25)));
   b.Button(c, w.Button2, QRect(408, 112, 100, 25));
 
   QPlainTextEdit* memo =

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "qt/FormBuilder.h"
 #include "qt/QtPlatform.h"
@@ -51,20 +50,13 @@ void TabulkaView::LayoutClient(QSize size) {
   fileGroup_->move(264, bottom);
 }
 
-// As tall as the calculation window less 40 px, each time it is shown.
-void TabulkaView::showEvent(QShowEvent* event) {
-  FormView::showEvent(event);
+// As tall as the calculation window less 40 px, each time it is shown; placed as it then is.
+void TabulkaView::PrepareShow(FormView* owner, bool modal) {
   for (QWidget* top : QApplication::topLevelWidgets()) {
     auto* view = dynamic_cast<FormView*>(top);
     if (!view || view == this || !view->isVisible() || view->Model().Name() != "Tvstup") continue;
-    const int height = std::max(view->height() - 40, 200);
-    setFixedHeight(height);
+    setFixedHeight(std::max(view->height() - 40, 200));
     LayoutClient(client()->size());
   }
-  // Grown after a tall calculation window, it moves up so that its buttons stay on the screen.
-  if (QScreen* shown = screen()) {
-    const QRect free = shown->availableGeometry();
-    const int below = frameGeometry().bottom() - free.bottom();
-    if (below > 0) move(x(), std::max(free.top(), y() - below));
-  }
+  FormView::PrepareShow(owner, modal);
 }

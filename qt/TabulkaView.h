@@ -9,10 +9,10 @@ class Ttabulka;
 class TabulkaView : public FormView {
  public:
   TabulkaView(Ttabulka& window, QtPlatform& platform);
+  void PrepareShow(FormView* owner, bool modal) override;
 
  protected:
   void LayoutClient(QSize size) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   QGroupBox* tableGroup_;

@@ -14,7 +14,7 @@ TeplotaprachuView::TeplotaprachuView(Tteplotaprachu& w, QtPlatform& platform)
   b.Row(powder, "Při teplotě prachu:", w.Edit2, 12, 136, 50, 80, "C");
   b.Row(powder, "Přepočíst na teplotu:", w.Edit3, 12, 136, 78, 80, "C");
   b.Readout(powder, "Přepočtená rychlost:", w.Label1, 12, 136, 106, 80, "m/s");
-  b.Button(powder, w.Button1, QRect(256, 105, 76, 23));
+  EnterClicks(powder, b.Button(powder, w.Button1, QRect(256, 105, 76, 23)));
 
   QGroupBox* barrel =
       b.Group(client(), "Přepočet počáteční rychlosti podle délky hlavně", QRect(8, 154, 344, 138));
@@ -22,5 +22,5 @@ TeplotaprachuView::TeplotaprachuView(Tteplotaprachu& w, QtPlatform& platform)
   b.Row(barrel, "Pro délku hlavně:", w.Edit5, 12, 136, 50, 80, "cm");
   b.Row(barrel, "Přepočet pro délku:", w.Edit6, 12, 136, 78, 80, "cm");
   b.Readout(barrel, "Přepočtená rychlost:", w.Label10, 12, 136, 106, 80, "m/s");
-  b.Button(barrel, w.Button2, QRect(256, 105, 76, 23));
+  EnterClicks(barrel, b.Button(barrel, w.Button2, QRect(256, 105, 76, 23)));
 }

@@ -35,7 +35,8 @@ void VstupView::BuildParametry(FormBuilder& b, QWidget* page) {
   // One row for the angle or the zero: the model shows the field of the chosen mode and
   // moves Edit19 left to make room for the height of the zero point.
   Caption(b, basic, w_.Label3, cx, 5, 100);
-  b.Edit(basic, w_.Edit6, ex, RowY(5), ew);
+  // Room for a six-decimal angle such as "-0,112501", taken from its short caption.
+  b.Edit(basic, w_.Edit6, ex - 10, RowY(5), ew + 10);
   b.Edit(basic, w_.Edit19, ex, RowY(5), ew);
   // Wide enough for a height such as "-0,125"; the unit moves right with it (the model's offset).
   b.Edit(basic, w_.Edit63, ex + ew - 22, RowY(5), 42);
@@ -67,6 +68,7 @@ void VstupView::BuildParametry(FormBuilder& b, QWidget* page) {
   b.Button(actions, w_.Button15, QRect(8, 100, 78, 25));
   QPushButton* compute = b.Button(actions, w_.Button3, QRect(8, 142, 78, 32));
   compute->setFont(BoldFont(9));
+  EnterClicks(client(), compute);
 }
 
 void VstupView::BuildAtmosfera(FormBuilder& b, QWidget* page) {
@@ -130,15 +132,16 @@ void VstupView::BuildOstatni(FormBuilder& b, QWidget* page) {
   b.ScrollBar(step, w_.ScrollBar1, QRect(8, 38, 166, 17));
 
   QGroupBox* reticle = b.Group(page, "Výpočet záměrné osnovy", QRect(340, 2, 126, 211));
-  b.Text(reticle, "Standardní/Aktuální:", 8, 16);
-  b.Edit(reticle, w_.Edit42, 8, 30, 44);
-  b.Text(reticle, "X", 57, 34);
-  b.Edit(reticle, w_.Edit43, 68, 30, 44);
-  b.Text(reticle, "Vzdálenost střelby:", 8, 53);
-  b.Row(reticle, {}, w_.Edit64, 8, 8, 67, 50, "m");
-  b.ComboBox(reticle, w_.ComboBox7, 8, 90, 112);
+  b.Text(reticle, "Standardní/Aktuální:", 8, 15);
+  b.Edit(reticle, w_.Edit42, 8, 29, 44);
+  b.Text(reticle, "X", 57, 33);
+  b.Edit(reticle, w_.Edit43, 68, 29, 44);
+  b.Text(reticle, "Vzdálenost střelby:", 8, 52);
+  b.Row(reticle, {}, w_.Edit64, 8, 8, 65, 50, "m");
+  // Two lines high, so that every reticle's whole name shows.
+  b.ComboBox(reticle, w_.ComboBox7, 8, 88, 112)->setFixedHeight(30);
   // Room for two items that do not touch.
-  b.RadioGroup(reticle, w_.RadioGroup8, QRect(6, 112, 114, 58));
+  b.RadioGroup(reticle, w_.RadioGroup8, QRect(6, 118, 114, 52));
   b.CheckBox(reticle, w_.CheckBox13, 8, 170, 112);
   b.Button(reticle, w_.Button19, QRect(6, 187, 56, 22));
   b.Button(reticle, w_.Button20, QRect(64, 187, 56, 22));

@@ -3,17 +3,22 @@
 #include <algorithm>
 
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTabWidget>
 
+#include "engine/RangeTable.h"
 #include "qt/ButtonPages.h"
 #include "qt/FormBuilder.h"
+#include "qt/Placement.h"
 #include "qt/QtPlatform.h"
 #include "qt/SplitterBar.h"
 #include "ui/Vstup1.h"
@@ -23,6 +28,43 @@ namespace {
 constexpr int kClientWidth = 777, kClientHeight = 509;
 // Room left of the button for the x-axis unit, drawn 40 px from the graph's right edge.
 constexpr int kSaveGraphRight = 46;
+
+QString SettingsPath(QtPlatform& platform) {
+  return QString::fromStdString(platform.ProgramFolder()) + "/trajekta.ini";
+}
+
+constexpr const char* kGeometryKey = "Vypocet/okno";
+constexpr const char* kBarKey = "Vypocet/posunHranice";
+
+// A memo whose last lines scroll above a strip along its bottom that holds a button, so the
+// button never covers text.
+class StripMemo : public QPlainTextEdit {
+ public:
+  explicit StripMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+  }
+  void Hold(QWidget* button) {
+    button_ = button;
+    setViewportMargins(0, 0, 0, button->height() + 2);
+    Arrange();
+  }
+
+ protected:
+  // The viewport moves when the horizontal scroll bar comes or goes.
+  bool viewportEvent(QEvent* event) override {
+    if (event->type() == QEvent::Resize) Arrange();
+    return QPlainTextEdit::viewportEvent(event);
+  }
+
+ private:
+  void Arrange() {
+    if (!button_) return;
+    const QRect text = viewport()->geometry();
+    button_->move(text.right() - button_->width() - 1, text.bottom() + 2);
+  }
+  QWidget* button_ = nullptr;
+};
 
 // The small pictures beside "Záměrnou" and "Výstřelnou": the colour of their line.
 std::function<void(QPainter&, const QRect&)> LineSwatch(QColor color) {
@@ -60,23 +102,43 @@ VstupView::VstupView(Tvstup& w, QtPlatform& platform)
   BuildGraphControls(b, c);
 
   const int bottomHeight = kClientHeight - kBottomTop;
-  memo_ = b.Memo(c, w.Memo1, QRect(kMemoLeft, kBottomTop, kMemoWidth, bottomHeight - 2), false);
+  auto* memo = new StripMemo(c);
+  memo_ =
+      b.Memo(c, w.Memo1, QRect(kMemoLeft, kBottomTop, kMemoWidth, bottomHeight - 2), false, memo);
   // The range table lines up only in a fixed-pitch font.
   memo_->setFont(MonospaceFont(8));
-  clear_ = b.Button(c, w.Button2, QRect(0, 0, 56, 23));
+  clear_ = b.Button(memo_, w.Button2, QRect(0, 0, 56, 23));
+  memo->Hold(clear_);
 
   graph_ =
       b.Image(c, w.Graf0, QRect(kGraphLeft, kBottomTop, kClientWidth - kGraphLeft, bottomHeight));
   busy_ = b.BusyLabel(c, w.Label49, QPoint(60, 16));  // placed with the graph
   bar_ = new SplitterBar(c);
-  bar_->onPress = [this] { memoWidthAtPress_ = memoWidth_; };
+  bar_->onPress = [this] { barOffsetAtPress_ = barOffset_; };
   bar_->onDrag = [this](int dx) {
-    memoWidth_ = memoWidthAtPress_ + dx;
+    barOffset_ = barOffsetAtPress_ + dx;
     LayoutClient(client()->size());
-    this->platform().RunAct([this] { w_.FormResize(); });
+    this->platform().RunAct([this] { w_.FormResize(); }, this);
   };
+  // Where the border stopped, not how far the mouse went past a limit.
+  bar_->onRelease = [this] { barOffset_ = memoWidth_ - AutoMemoWidth(client()->width()); };
   FitToDesign();
   LayoutClient(client()->size());
+}
+
+int VstupView::TableWidth() const {
+  const QFontMetrics metrics(memo_->font());
+  const int margins =
+      2 * memo_->frameWidth() + 2 * static_cast<int>(memo_->document()->documentMargin());
+  // A few pixels for the cursor and rounding.
+  return metrics.horizontalAdvance(QString(RangeTableRowLength(), '0')) + margins +
+         memo_->verticalScrollBar()->sizeHint().width() + 4;
+}
+
+// Width beyond the design size goes to the panel until the range table fits, then to the graph.
+int VstupView::AutoMemoWidth(int clientWidth) const {
+  const int extra = std::max(clientWidth - DesignClientSize().width(), 0);
+  return kMemoWidth + std::min(extra, std::max(TableWidth() - kMemoWidth, 0));
 }
 
 void VstupView::LayoutClient(QSize size) {
@@ -86,16 +148,11 @@ void VstupView::LayoutClient(QSize size) {
   // The graph keeps room for its save button and the unit beside it.
   const int minGraphWidth = saveGraph_->width() + kSaveGraphRight + 4;
   memoWidth_ =
-      std::clamp(memoWidth_, kMinMemoWidth,
+      std::clamp(AutoMemoWidth(size.width()) + barOffset_, kMinMemoWidth,
                  std::max(kMinMemoWidth, size.width() - kMemoLeft - kBarWidth - minGraphWidth));
   memo_->setGeometry(kMemoLeft, kBottomTop, memoWidth_, std::max(bottomHeight - 2, 0));
   const int graphLeft = kMemoLeft + memoWidth_ + kBarWidth;
   bar_->setGeometry(graphLeft - kBarWidth, kBottomTop, kBarWidth, bottomHeight);
-  // "Vymaž" sits in the memo's lower right corner, clear of its scroll bars.
-  const int bar = memo_->verticalScrollBar()->sizeHint().width();
-  const QRect m = memo_->geometry();
-  clear_->move(m.right() - bar - clear_->width() - 1, m.bottom() - bar - clear_->height() - 1);
-  clear_->raise();
 
   const QRect g(graphLeft, kBottomTop, std::max(size.width() - graphLeft, 0), bottomHeight);
   graph_->setGeometry(g);
@@ -105,6 +162,31 @@ void VstupView::LayoutClient(QSize size) {
   saveGraph_->move(g.right() - kSaveGraphRight - saveGraph_->width(),
                    g.bottom() - saveGraph_->height() - 2);
   saveGraph_->raise();
+}
+
+// The first time: as the settings left it, or the design size widened for the range table.
+void VstupView::PrepareShow(FormView* owner, bool) {
+  if (started_) return;
+  started_ = true;
+  QSettings settings(SettingsPath(platform()), QSettings::IniFormat);
+  barOffset_ = settings.value(kBarKey, 0).toInt();
+  if (!restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
+    const QMargins frame = FrameMargins(*this, owner);
+    const int room = screen()->availableGeometry().width() - frame.left() - frame.right();
+    const int wanted = width() + std::max(TableWidth() - kMemoWidth, 0);
+    resize(std::max(std::min(wanted, room), width()), height());
+    CentreOnFirstShow();
+  }
+  LayoutClient(client()->size());
+}
+
+void VstupView::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) {
+    QSettings settings(SettingsPath(platform()), QSettings::IniFormat);
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kBarKey, barOffset_);
+  }
+  FormView::hideEvent(event);
 }
 
 void VstupView::BuildGraphControls(FormBuilder& b, QWidget* c) {

@@ -67,7 +67,7 @@ ZasahView::ZasahView(Tzasah& w, QtPlatform& platform)
     b.Row(inputs, QString::fromUtf8(r.caption), r.edit, 8, kEditX, next(), kEditW,
           QString::fromUtf8(r.unit));
   }
-  b.Button(c, w.Button1, QRect(4, 372, 100, 25));
+  EnterClicks(inputs, b.Button(c, w.Button1, QRect(4, 372, 100, 25)));
   b.Button(c, w.Button2, QRect(110, 372, 100, 25));
   b.Button(c, w.Button3, QRect(216, 372, 100, 25));
 

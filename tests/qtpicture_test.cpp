@@ -100,6 +100,36 @@ TEST(RenderCanvasTest, TextHangsBelowAndRightOfItsPoint) {
   EXPECT_GE(ink.width(), 20);
 }
 
+// Black text over a red line: on the saved picture the line shows through; with the brush
+// behind the text, it does not; on a screen at twice the pixels the text is also smooth.
+TEST(RenderCanvasTest, TextOverALine) {
+  for (const auto& [behind, style, lineShows, smooth] :
+       {std::tuple{false, RenderStyle{}, true, false},
+        std::tuple{true, RenderStyle{}, false, false},
+        std::tuple{true, RenderStyle{2, true}, false, true}}) {
+    forms::Canvas c = WhitePicture(120, 40);
+    c.pen.color = forms::kRed;
+    c.MoveTo(0, 20);
+    c.LineTo(120, 20);
+    c.brush.behindText = behind;
+    c.TextOut(10, 12, "100 m");
+    const QImage image = RenderCanvas(c, style);
+    const qreal ratio = style.devicePixelRatio;
+    ASSERT_EQ(image.size(), QSize(120, 40) * ratio);
+    int red = 0, grey = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor p = image.pixelColor(x, y);
+        red += p == kRed && x >= 12 * ratio && x < 30 * ratio;
+        grey += p != kRed && p != kWhite && p != kBlack;
+      }
+    }
+    EXPECT_EQ(red > 0, lineShows) << behind << ratio;
+    EXPECT_EQ(grey > 0, smooth) << behind << ratio;
+    EXPECT_EQ(image.pixelColor(QPoint(115, 20) * ratio), kRed) << "the line beyond the text";
+  }
+}
+
 TEST(SavePictureTest, WritesBmpOrPngByNameAndReportsFailure) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

@@ -290,7 +290,8 @@ TReticleScale ReticleScale(int reticle) {
 void DrawReticleScene(forms::Canvas& c, const TReticleScene& s) {
   c.Clear();
   c.SetSize(Tmildot::kPictureWidth, Tmildot::kPictureHeight);
-  c.brush.color = forms::kWhite;
+  // White behind every label, so that no line of the reticle strikes one through.
+  c.brush = {forms::kWhite, true};
   c.FillRect(0, 0, c.Width(), c.Height());
   c.pen = {forms::kBlack, 5, forms::PenStyle::Solid};
   c.font = forms::Font{"Arial", 9, forms::kBlack, false};
