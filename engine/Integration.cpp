@@ -197,22 +197,14 @@ class SlopeHandover {
   F& f_;
 };
 
-// LinearInterp as the run's own code calls it: it sees and leaves the slope as it would have
-// after every lookup of the run so far.
-template <class F>
-double Interp(F& f, double x, double x1, double x2, double y1, double y2) {
+// Runs code that calls LinearInterp (fn) so that it sees and leaves the slope as it would
+// after every drag lookup of the run so far.
+template <class F, class Fn>
+double WithRunSlope(F& f, Fn fn) {
   g_linearInterpSlope = f.slope;
-  const double y = LinearInterp(x, x1, x2, y1, y2);
+  const double y = fn();
   f.slope = g_linearInterpSlope;
   return y;
-}
-
-template <class F>
-double CrossWindAt(F& f, const TShotInputs& in, double x) {
-  g_linearInterpSlope = f.slope;
-  const double w = StationCrossWind(in, x);
-  f.slope = g_linearInterpSlope;
-  return w;
 }
 
 // Energy density and path angle of the stored points first .. last.
@@ -293,7 +285,7 @@ double Run(Computation& c) {
       tr.xM[n] = x;
       tr.yCm[n] = y;
       tr.zCm[n] = std::fabs(s.z) <= 0.0001 ? 0 : s.z;
-      if (stations) f.crossWind = CrossWindAt(f, in, x);
+      if (stations) f.crossWind = WithRunSlope(f, [&] { return StationCrossWind(in, x); });
       tr.crossWindMps[n] = f.crossWind;
       tr.dragCoeff[n] = f.lastCd;
       if (x >= limitXM) {
@@ -319,7 +311,8 @@ double Run(Computation& c) {
       if (x >= zeroM) {
         const double v1 = std::hypot(tr.vxMps[n - 1], tr.vyMps[n - 1]);
         const double v2 = std::hypot(s.vx, s.vy);
-        res.speedAtDistance = Interp(f, zeroM, tr.xM[n - 1], x, v1, v2);
+        res.speedAtDistance =
+            WithRunSlope(f, [&] { return LinearInterp(zeroM, tr.xM[n - 1], x, v1, v2); });
         stop = true;
       }
     } else if constexpr (kMode == Mode::DropAtTwoDistances) {
@@ -327,11 +320,13 @@ double Run(Computation& c) {
       tr.xM[n] = x;
       tr.yCm[n] = y;
       if (x >= res.dropDistance1M) {
-        res.dropAtDistance1M = Interp(f, res.dropDistance1M, tr.xM[n - 1], x, yBefore, y);
+        res.dropAtDistance1M = WithRunSlope(
+            f, [&] { return LinearInterp(res.dropDistance1M, tr.xM[n - 1], x, yBefore, y); });
         res.dropDistance1M = kDisabledLimitM;
       }
       if (x >= res.dropDistance2M) {
-        res.dropAtDistance2M = Interp(f, res.dropDistance2M, tr.xM[n - 1], x, yBefore, y);
+        res.dropAtDistance2M = WithRunSlope(
+            f, [&] { return LinearInterp(res.dropDistance2M, tr.xM[n - 1], x, yBefore, y); });
         stop = true;
       }
     }
