@@ -44,6 +44,7 @@ class Forces {
     cor_[0] = w2 * std::cos(phi) * std::sin(a);
     cor_[1] = w2 * std::sin(phi);
     cor_[2] = w2 * std::cos(phi) * std::cos(a);
+    corNeg0_ = -cor_[0];
     const double d = c.in.diameterM;
     const double liftFactor = kSpinPi * d * d / (8 * c.in.massKg);
     const double momentFactor = 2 * c.rotation.axialInertia / (kSpinQuarterPi * d * d * d);
@@ -83,7 +84,7 @@ class Forces {
     if constexpr (!kExtended) {
       return {kd * ux, kd * uy - gravity_, kd * uz};
     } else {
-      double cx = -vy * cor_[0] - vz * cor_[1];
+      double cx = vy * corNeg0_ - vz * cor_[1];  // -vy * cor_[0], to the bit
       double cy = vx * cor_[0] + vz * cor_[2];
       double cz = vx * cor_[1] - vy * cor_[2];
       double fx = ux, fy = uy, fz = uz;
@@ -127,6 +128,7 @@ class Forces {
   const TDragGrid::Line* lines_;
   const double* liftPerMoment_;
   double cor_[3];  // 2 Omega: cos(phi) sin(A), sin(phi), cos(phi) cos(A)
+  double corNeg0_;
   double spinFactor_ = 0;
   double bandFactor_[5], bandSpeed_[5];
   bool bandOn_[5];
