@@ -27,8 +27,8 @@ row() {  # NAME NOW-PROGRAM NOW-FILTER BEFORE-PROGRAM BEFORE-FILTER
   awk -v n="$1" -v a="$now" -v b="$old" -v s="$steps" \
     'BEGIN { printf "%-36s %12d %12d %6.2fx %10d\n", n, a, b, b / a, s }'
 }
-for b in BM_FullRunStartValues BM_Full1000mAllForces BM_Full2000m BM_SolveLaunchAngle300m \
-  BM_SolveLaunchAngle1000mAllForces; do
+for b in BM_FullRunStartValues BM_Full1000mAllForces BM_Full2000m BM_Full30000Steps \
+  BM_SolveLaunchAngle300m BM_SolveLaunchAngle1000mAllForces; do
   row "$b" trajekta_bench "^$b/now\$" trajekta_bench "^$b/before\$"
 done
 row "BM_HitProbabilityStartValues/1" trajekta_hit_bench '/1$' trajekta_hit_bench_before '/1$'
