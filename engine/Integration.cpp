@@ -36,9 +36,7 @@ class Forces {
         gravity_(c.in.gravity),
         variableBc_(c.in.coefficientMode == 2),
         dragFactor_(-kDragConstant / c.in.ballisticCoefficient),
-        cd0_(c.dragGrid.cd[0]),
-        cdMax_(c.dragGrid.cd[kDragGridMax]),
-        lines_(c.dragGrid.lines.data()),
+        grid_(&c.dragGrid),
         liftPerMoment_(c.rotation.liftPerMoment.data()) {
     const double phi = c.in.latitudeRad, a = c.in.azimuthRad, w2 = 2 * c.in.earthOmega;
     cor_[0] = w2 * std::cos(phi) * std::sin(a);
@@ -65,19 +63,10 @@ class Forces {
     const double V = std::sqrt(ux * ux + uy * uy + uz * uz);
     const double vs = air.speedScale * V;
     const double dragFactor = variableBc_ ? BandDragFactor(V) : dragFactor_;
-    // The drag lookup of DragCoefficientAt; the slope it leaves for LinearInterp is kept here
-    // and handed over when the run needs it (Slope()).
+    // The slope the lookup leaves for LinearInterp is kept here and handed over when the run
+    // needs it (SlopeHandover, WithRunSlope).
     const int index = DragGridIndex(vs);
-    double cd;
-    if (index <= 0) {
-      cd = cd0_;
-    } else if (index >= kDragGridMax) {
-      cd = cdMax_;
-    } else {
-      const TDragGrid::Line& line = lines_[index];
-      slope = line.slope;
-      cd = line.slope * vs + line.intercept;
-    }
+    const double cd = DragCoefficientAt(*grid_, vs, slope);
     lastCd = cd;
     // Everything that does not wait for the drag coefficient is ready before it.
     const double kd = dragFactor * air.density * V * cd;
@@ -124,8 +113,8 @@ class Forces {
 
   double rangeWind_, verticalWind_, gravity_;
   bool variableBc_;
-  double dragFactor_, cd0_, cdMax_;
-  const TDragGrid::Line* lines_;
+  double dragFactor_;
+  const TDragGrid* grid_;
   const double* liftPerMoment_;
   double cor_[3];  // 2 Omega: cos(phi) sin(A), sin(phi), cos(phi) cos(A)
   double corNeg0_;
