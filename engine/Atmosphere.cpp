@@ -50,36 +50,6 @@ SiteAir::SiteAir(const TShotInputs& in)
   Center(0);
 }
 
-TAirState SiteAir::At(double heightM) const {
-  if (noGradient_) return flat_;
-  const double t =
-      heightM > kTropopauseM ? t0_ - kTropopauseDropK : t0_ - kTemperatureGradient * heightM;
-  return {t, std::pow(t / t0_, kDensityExponent) * densityFactor_ / t,
-          std::sqrt(kStandardTemperatureK / t)};
-}
-
-void SiteAir::Center(double heightM) {
-  centerY_ = heightM;
-  center_ = At(heightM);
-  centerUPerM_ = kTemperatureGradient / center_.temperatureK;
-}
-
-TAirState SiteAir::Near(double heightM) const {
-  if (noGradient_) return flat_;
-  const bool above = heightM > kTropopauseM;
-  if (above != (centerY_ > kTropopauseM)) return At(heightM);
-  if (above) return center_;  // constant above the tropopause
-  const double u = centerUPerM_ * (heightM - centerY_);
-  // Six terms keep the error below 1e-17 while |u| stays under 1e-3 (some 40 m of height).
-  if (std::fabs(u) > 1e-3) return At(heightM);
-  double d = densityTerms_[kTerms - 1], s = scaleTerms_[kTerms - 1];
-  for (int k = kTerms - 2; k >= 0; --k) {
-    d = d * u + densityTerms_[k];
-    s = s * u + scaleTerms_[k];
-  }
-  return {center_.temperatureK * (1 - u), center_.density * d, center_.speedScale * s};
-}
-
 TIcaoAir IcaoAirAtAltitude(double temperatureC, double pressureHpa, double measuredAtM,
                            double wantedAtM) {
   const double t0 = temperatureC + 273.15;

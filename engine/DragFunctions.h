@@ -56,14 +56,19 @@ inline int DragGridIndex(double vs) {
   return static_cast<int>(vs + 0.5);
 }
 
-// The coefficient on the line through the grid speeds either side of the rounded speed.
-inline double DragCoefficientAt(const TDragGrid& grid, double vs) {
+// The coefficient on the line through the grid speeds either side of the rounded speed. The
+// line's slope goes to slope, which stays as it was off the grid.
+inline double DragCoefficientAt(const TDragGrid& grid, double vs, double& slope) {
   const int j = DragGridIndex(vs);
   if (j <= 0) return grid.cd[0];
   if (j >= kDragGridMax) return grid.cd[kDragGridMax];  // also above the grid: flat
   const TDragGrid::Line& line = grid.lines[j];
-  g_linearInterpSlope = line.slope;
+  slope = line.slope;
   return line.slope * vs + line.intercept;
+}
+// The same, leaving the slope for LinearInterp.
+inline double DragCoefficientAt(const TDragGrid& grid, double vs) {
+  return DragCoefficientAt(grid, vs, g_linearInterpSlope);
 }
 double DragDeceleration(const TDragGrid& grid, double bc, double vs, double density,
                         double airSpeed);

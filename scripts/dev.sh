@@ -21,6 +21,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-de
 case "$action" in
   test) packages+=(poppler-utils) ;; # pdftotext reads the printed range cards back
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  bench) packages+=(valgrind) ;;  # bench/instructions.sh
   package | install-check) packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin) ;;
 esac
 missing=()
@@ -44,7 +45,7 @@ case "$action" in
   bench)
     cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build-release -j "$jobs" --target trajekta_bench trajekta_solvers_bench \
-      trajekta_reticle_bench trajekta_hit_bench
+      trajekta_reticle_bench trajekta_hit_bench trajekta_hit_bench_before
     ;;
   fuzz)
     CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAJEKTA_FUZZ=ON >/dev/null
@@ -72,7 +73,8 @@ case "$action" in
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   bench)
-    for bench in trajekta_bench trajekta_solvers_bench trajekta_reticle_bench trajekta_hit_bench; do
+    for bench in trajekta_bench trajekta_solvers_bench trajekta_reticle_bench trajekta_hit_bench \
+      trajekta_hit_bench_before; do
       build-release/bench/$bench
     done
     ;;

@@ -72,6 +72,46 @@ TEST_F(AtmosphereTest, SiteTermsComputedOnceGiveTheSameAir) {
   }
 }
 
+// Near() continues the centre's air with the series only where that is exact enough, and
+// gives At() itself wherever the series does not apply.
+TEST_F(AtmosphereTest, NearAgreesWithAtAroundEveryCentre) {
+  struct NearCase {
+    const char* name;
+    bool noGradient;
+    double centerM, heightM;
+    bool series;  // within a few units of the last place; otherwise the same bits
+  };
+  const NearCase cases[] = {
+      {"the centre itself", false, 500, 500, false},
+      {"30 m higher", false, 500, 530, true},
+      {"30 m lower", false, 500, 470, true},
+      {"beyond the series", false, 500, 600, false},
+      {"up across the tropopause", false, 10990, 11005, false},
+      {"down across the tropopause", false, 11005, 10990, false},
+      {"both above the tropopause", false, 11100, 11130, false},
+      {"without a gradient", true, 500, 530, false},
+      {"without a gradient, above", true, 10990, 11005, false},
+  };
+  TShotInputs in = StartInputs();
+  in.temperatureK = 300;
+  in.pressurePa = 95000;
+  in.humidityPct = 70;
+  for (const NearCase& c : cases) {
+    in.noIcaoGradient = c.noGradient;
+    SiteAir site(in);
+    site.Center(c.centerM);
+    const TAirState a = site.At(c.heightM), b = site.Near(c.heightM);
+    if (c.series) {
+      EXPECT_NEAR(b.density, a.density, 1e-15 * a.density) << c.name;
+      EXPECT_NEAR(b.speedScale, a.speedScale, 1e-15 * a.speedScale) << c.name;
+    } else {
+      EXPECT_EQ(b.density, a.density) << c.name;
+      EXPECT_EQ(b.speedScale, a.speedScale) << c.name;
+      EXPECT_EQ(b.temperatureK, a.temperatureK) << c.name;
+    }
+  }
+}
+
 // ---- Built-in drag tables
 
 struct TableShape {
