@@ -190,7 +190,7 @@ struct FilterCase {
 
 class QtNameFiltersTest : public ::testing::TestWithParam<FilterCase> {};
 
-TEST_P(QtNameFiltersTest, ConvertsCaptionPatternPairs) {
+TEST_P(QtNameFiltersTest, Converts) {
   EXPECT_EQ(QtNameFilters(GetParam().filter), GetParam().expected);
 }
 
@@ -504,7 +504,7 @@ TEST_F(QtViewTest, GraphIsSavedUnderTheChosenNameWithItsExtension) {
   EXPECT_EQ(saved.size(), QSize(Tvstup::kGraphWidth, Tvstup::kGraphHeight));
 }
 
-TEST_F(QtViewTest, ReticleReportOpensTheReticleWindowWhereThePictureIsSavedAndRangesAreTaken) {
+TEST_F(QtViewTest, ReticleReportOpensReticleWindowThatSavesAndRanges) {
   OpenCalculation();
   Tvstup& w = app_->vstup();
   Tmildot& m = app_->mildot();

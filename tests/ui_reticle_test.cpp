@@ -115,7 +115,7 @@ struct MarkCase {
 
 class ReticleMarks : public testing::TestWithParam<MarkCase> {};
 
-TEST_P(ReticleMarks, LinesTablesAndShootingDistance) {
+TEST_P(ReticleMarks, Lines) {
   const MarkCase& c = GetParam();
   Session s;
   Tvstup& w = s.w();
