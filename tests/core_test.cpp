@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -132,6 +133,18 @@ TEST(ScanDoubleTest, ReadsLikeFormattedInput) {
   ASSERT_TRUE(ScanDouble("7e+", p2, v));  // an exponent without digits is not taken
   EXPECT_DOUBLE_EQ(v, 7);
   EXPECT_EQ(p2, 1u);
+  // A decimal comma counts only where asked for, and only between digits.
+  for (const auto& [input, comma, value, end] : {std::tuple{"10,89 ", false, 10.0, 2u},
+                                                 {"10,89 ", true, 10.89, 5u},
+                                                 {"-0,5;", true, -0.5, 4u},
+                                                 {"7, 5", true, 7.0, 1u},
+                                                 {",5", true, 0.0, 0u}}) {
+    size_t p = 0;
+    double got = 0;
+    EXPECT_EQ(ScanDouble(input, p, got, comma), end > 0) << input;
+    EXPECT_EQ(got, value) << input;
+    EXPECT_EQ(p, end) << input;
+  }
 }
 
 class TextFileTest : public ::testing::Test {
@@ -202,6 +215,26 @@ TEST_F(TextFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
         << "temporary file left";
   }
 }
+
+#ifndef _WIN32
+// A saved file is readable by all (rw-r--r--), also after it replaced an old one, and a save
+// keeps no descriptor open, so a long session may save as often as it likes.
+TEST_F(TextFileTest, SavedFileIsReadableByAllAndNoDescriptorStaysOpen) {
+  auto openDescriptors = [] {
+    return std::distance(std::filesystem::directory_iterator("/dev/fd"),
+                         std::filesystem::directory_iterator());
+  };
+  const std::string path = (dir_ / "mode.txt").string();
+  const auto before = openDescriptors();
+  for (const char* text : {"new", "overwritten", "again"}) {
+    ASSERT_EQ(WriteTextFile(path, {text}), "");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u) << text;
+  }
+  EXPECT_EQ(openDescriptors(), before);
+}
+#endif
 
 TEST(FileNameTest, SplitsFolderAndName) {
   EXPECT_EQ(FileNameOf("/a/b/G1.drg"), "G1.drg");

@@ -1,5 +1,6 @@
 // Saving, loading and the start-up file as the calculation window does them.
 #include <fstream>
+#include <map>
 
 #include "core/TextFile.h"
 #include "drg_support.h"
@@ -88,12 +89,23 @@ TEST(StartupFile, DrgReferenceRestoresTheFunctionAndTheDialogName) {
   second.platform.QueueFileAnswer(std::nullopt);
   second.Act([&] { second.w().Button4.Click(); });
   EXPECT_EQ(second.platform.Dialogs().back().defaultName, drg);
-  // A reference to a DRG file that has gone: a message, and the reading goes on.
+  // A reference to a DRG file that has gone: the reading goes on, and the message names the
+  // file and what the computation goes on with.
   std::remove(drg.c_str());
   second.w().Edit2.SetText("1");
-  EXPECT_EQ(second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
-            Shown{Msg("DRG funkce odporu nenalezena.")});
+  const std::string missing = "DRG funkce odporu nenalezena: " + drg + ". Výpočet pokračuje ";
+  EXPECT_EQ(
+      second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
+      Shown{Msg(missing + "s funkcí odporu ze souboru lapua.drg a koeficientem tvaru 1,05.")});
   EXPECT_EQ(second.w().Edit2.Text(), "10,89");
+  // At the next start the built-in function stays, and the header's coefficient serves it.
+  ProgramRun third(folder.Path());
+  EXPECT_EQ(third.w().ComboBox6.ItemIndex(), 1);
+  const double coefficient = 0.01089 * 0.001422341 / (0.00782 * 0.00782 * 1.05);
+  EXPECT_EQ(third.w().Edit1.Text(), FormatNumber(uitest::Round(coefficient, 4)));
+  EXPECT_EQ(third.platform.Shown(),
+            Shown{Msg(missing + "s funkcí odporu G1 a balistickým koeficientem " +
+                      third.w().Edit1.Text() + ".")});
 }
 
 TEST(SaveAction, UnwritableFileIsReportedAndTheOldOneStays) {
@@ -152,5 +164,84 @@ TEST(LoadParameterFile, FormatMessageLeavesTheWindowAlone) {
             Shown{Msg("Chybný formát dat. Nejedná se o výstupní soubor z Vnější trajekty 2.4.")});
   EXPECT_EQ(run.w().Edit2.Text(), "3");
 }
+
+// Every file "Ulož" writes loads back into the fields it was saved from, in a program started
+// afresh: the four formats, the incline variant and the variable coefficient.
+struct RoundTrip {
+  std::string name;
+  int format;  // of the save-options dialog
+  bool incline;
+  int bands;  // 0: one coefficient
+};
+
+class SavedFile : public testing::TestWithParam<RoundTrip> {};
+
+std::map<std::string, std::string> HeaderFields(Tvstup& w, int bands) {
+  std::map<std::string, std::string> f;
+  for (const char* name :
+       {"Edit33", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit19", "Edit24", "Edit13",
+        "Edit8", "Edit9", "Edit10", "Edit11", "Edit55", "Edit58"}) {
+    f[name] = dynamic_cast<forms::Edit*>(w.Find(name))->Text();
+  }
+  f["ComboBox6"] = std::to_string(w.ComboBox6.ItemIndex());
+  f["ComboBox2"] = std::to_string(w.ComboBox2.ItemIndex());
+  f["RadioGroup5"] = std::to_string(w.RadioGroup5.ItemIndex());
+  if (bands == 0) f["Edit1"] = w.Edit1.Text();
+  for (forms::Edit* e :
+       {&w.Edit30, &w.Edit31, &w.Edit32, &w.Edit34, &w.Edit36, &w.Edit37, &w.Edit38, &w.Edit39}) {
+    if (bands > 0) f[e->Name()] = e->Text();
+  }
+  if (bands > 0) {
+    f["bands"] = std::to_string(w.CheckBox6.Checked()) + std::to_string(w.CheckBox7.Checked()) +
+                 std::to_string(w.CheckBox9.Checked());
+  }
+  return f;
+}
+
+TEST_P(SavedFile, LoadsTheFieldsItWasSavedFrom) {
+  const RoundTrip& k = GetParam();
+  uitest::TempFolder first, second;
+  const std::string path = first.Path() + "/saved.txt";
+  std::map<std::string, std::string> saved;
+  {
+    ProgramRun run(first.Path());
+    Tvstup& w = run.w();
+    const std::pair<const char*, const char*> inputs[] = {
+        {"ComboBox6", "5"},   {"Edit1", "0,405"},  {"Edit2", "10,89"},
+        {"Edit3", "7,85"},    {"Edit4", "812,5"},  {"Edit5", "42,5"},
+        {"Edit19", "150"},    {"ComboBox2", "7"},  {"Edit24", "7,5"},
+        {"RadioGroup6", "0"}, {"Edit13", "12,5"},  {"Edit8", "990,5"},
+        {"Edit9", "55"},      {"Edit10", "2,5"},   {"Edit11", "-1,5"},
+        {"Edit55", "0,5"},    {"Edit58", "9,807"}, {"Edit33", "Náboj 7,62×51: test"}};
+    for (const auto& [control, value] : inputs) uitest::Apply(w, control, value);
+    if (k.bands > 0) {
+      uitest::Apply(w, "RadioGroup5", "2");
+      uitest::Apply(w, "CheckBox6", k.bands > 2 ? "on" : "off");
+      uitest::Apply(w, "CheckBox7", k.bands > 3 ? "on" : "off");
+    }
+    ASSERT_EQ(run.Act([&] { w.Button3.Click(); }), Shown{});
+    if (k.incline) ASSERT_EQ(run.Act([&] { w.Button11.Click(); }), Shown{});
+    run.app.nastaveniuloz().RadioGroup1.Pick(k.format);
+    ASSERT_EQ(run.Save(path), Shown{});
+    saved = HeaderFields(w, k.bands);
+  }
+  ProgramRun fresh(second.Path());
+  ASSERT_EQ(fresh.Act([&] { fresh.w().LoadParameterFile(path); }), Shown{});
+  auto loaded = HeaderFields(fresh.w(), k.bands);
+  // The incline variant saves the tilted launch angle, which Edit6 does not show.
+  if (k.incline) saved.erase("Edit6"), loaded.erase("Edit6");
+  EXPECT_EQ(loaded, saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, SavedFile,
+    testing::Values(RoundTrip{"Text", 0, false, 0}, RoundTrip{"CzechCsv", 1, false, 0},
+                    RoundTrip{"EnglishCsv", 2, false, 0}, RoundTrip{"AllData", 3, false, 0},
+                    RoundTrip{"TextIncline", 0, true, 0}, RoundTrip{"CzechCsvIncline", 1, true, 0},
+                    RoundTrip{"EnglishCsvIncline", 2, true, 0},
+                    RoundTrip{"CzechCsvTwoBands", 1, false, 2},
+                    RoundTrip{"EnglishCsvTwoBands", 2, false, 2},
+                    RoundTrip{"TextFourBands", 0, false, 4}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

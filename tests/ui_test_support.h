@@ -83,7 +83,8 @@ inline double Round(double value, int decimals) {
 }
 
 // A person's act on a control found by name: types into an edit field, picks an item of a
-// radio group or combo box, or clicks a check box until it shows "on" or "off".
+// radio group or combo box, moves a scroll bar, or clicks a check box until it shows "on" or
+// "off".
 inline void Apply(forms::Window& window, const std::string& control, const std::string& value) {
   forms::Control* c = window.Find(control);
   if (c == nullptr) {
@@ -98,6 +99,8 @@ inline void Apply(forms::Window& window, const std::string& control, const std::
     group->Pick(std::stoi(value));
   } else if (auto* combo = dynamic_cast<forms::ComboBox*>(c)) {
     combo->Pick(std::stoi(value));
+  } else if (auto* bar = dynamic_cast<forms::ScrollBar*>(c)) {
+    bar->Scroll(std::stoi(value));
   } else {
     ADD_FAILURE() << "cannot act on " << control;
   }

@@ -8,6 +8,7 @@
 #include "core/Abort.h"
 #include "core/NumberText.h"
 #include "solvers/HitProbability.h"
+#include "solvers/LaunchAngle.h"
 #include "ui/Application.h"
 #include "ui/Vstup1.h"
 
@@ -35,46 +36,19 @@ std::string Line(const char* format, Args... args) {
   return buffer;
 }
 
-// Puts back what reading the inputs changes in the calculation window: its computation, the
-// fields written back and the result panel.
-class CalculationWindowGuard {
- public:
-  explicit CalculationWindowGuard(Tvstup& w)
-      : w_(w),
-        saved_(std::make_unique<Computation>(w.computation())),
-        edit8_(w.Edit8.Text()),
-        edit19_(w.Edit19.Text()),
-        edit58_(w.Edit58.Text()),
-        memo_(w.Memo1.Lines()) {}
-  ~CalculationWindowGuard() {
-    w_.computation() = *saved_;
-    w_.Edit8.SetText(edit8_);
-    w_.Edit19.SetText(edit19_);
-    w_.Edit58.SetText(edit58_);
-    if (w_.Memo1.Lines() != memo_) {
-      w_.Memo1.Clear();
-      for (const auto& line : memo_) w_.Memo1.Add(line);
-    }
-  }
-  CalculationWindowGuard(const CalculationWindowGuard&) = delete;
-  CalculationWindowGuard& operator=(const CalculationWindowGuard&) = delete;
-
- private:
-  Tvstup& w_;
-  std::unique_ptr<Computation> saved_;
-  std::string edit8_, edit19_, edit58_;
-  std::vector<std::string> memo_;
-};
-
 }  // namespace
 
 Computation ReadCalculationInputs(Tvstup& w) {
-  CalculationWindowGuard guard(w);
+  // Reading the inputs writes fields back and may print; the window stays as it was.
+  struct Back {
+    Tvstup::Snapshot saved;
+    ~Back() { saved.Restore(); }
+  } back{{w, true}};
   w.ReadShotInputs();
   auto c = std::make_unique<Computation>(w.computation());
   // Solved on the copy without the window's hooks: the step bar and Edit6 stay as they are.
   if (c->in.solveMode == 2) c->in.autoStep = false;
-  if (c->in.solveMode == 1 || c->in.solveMode == 2) SolveLaunchAngle(*c);
+  if (c->in.solveMode == 1 || c->in.solveMode == 2) SolveReachableLaunchAngle(*c);
   return *c;
 }
 
