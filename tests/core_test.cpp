@@ -133,18 +133,6 @@ TEST(ScanDoubleTest, ReadsLikeFormattedInput) {
   ASSERT_TRUE(ScanDouble("7e+", p2, v));  // an exponent without digits is not taken
   EXPECT_DOUBLE_EQ(v, 7);
   EXPECT_EQ(p2, 1u);
-  // A decimal comma counts only where asked for, and only between digits.
-  for (const auto& [input, comma, value, end] : {std::tuple{"10,89 ", false, 10.0, 2u},
-                                                 {"10,89 ", true, 10.89, 5u},
-                                                 {"-0,5;", true, -0.5, 4u},
-                                                 {"7, 5", true, 7.0, 1u},
-                                                 {",5", true, 0.0, 0u}}) {
-    size_t p = 0;
-    double got = 0;
-    EXPECT_EQ(ScanDouble(input, p, got, comma), end > 0) << input;
-    EXPECT_EQ(got, value) << input;
-    EXPECT_EQ(p, end) << input;
-  }
 }
 
 class TextFileTest : public ::testing::Test {

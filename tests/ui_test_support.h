@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -83,8 +84,7 @@ inline double Round(double value, int decimals) {
 }
 
 // A person's act on a control found by name: types into an edit field, picks an item of a
-// radio group or combo box, moves a scroll bar, or clicks a check box until it shows "on" or
-// "off".
+// radio group or combo box, or clicks a check box until it shows "on" or "off".
 inline void Apply(forms::Window& window, const std::string& control, const std::string& value) {
   forms::Control* c = window.Find(control);
   if (c == nullptr) {
@@ -99,11 +99,27 @@ inline void Apply(forms::Window& window, const std::string& control, const std::
     group->Pick(std::stoi(value));
   } else if (auto* combo = dynamic_cast<forms::ComboBox*>(c)) {
     combo->Pick(std::stoi(value));
-  } else if (auto* bar = dynamic_cast<forms::ScrollBar*>(c)) {
-    bar->Scroll(std::stoi(value));
   } else {
     ADD_FAILURE() << "cannot act on " << control;
   }
+}
+
+// What a control shows, one line: enabled, visible, and its text, caption, check, item,
+// position or picture.
+inline std::string Showing(const forms::Control& c) {
+  std::ostringstream s;
+  s << c.Name() << ' ' << c.Enabled() << c.Visible() << ' ';
+  if (auto* e = dynamic_cast<const forms::Edit*>(&c)) s << e->Text();
+  if (auto* k = dynamic_cast<const forms::Captioned*>(&c)) s << k->Caption();
+  if (auto* t = dynamic_cast<const forms::Toggle*>(&c)) s << t->Checked();
+  if (auto* g = dynamic_cast<const forms::RadioGroup*>(&c)) s << g->ItemIndex();
+  if (auto* b = dynamic_cast<const forms::ComboBox*>(&c)) s << b->ItemIndex();
+  if (auto* u = dynamic_cast<const forms::UpDown*>(&c)) s << u->Position();
+  if (auto* b = dynamic_cast<const forms::ScrollBar*>(&c)) s << b->Position();
+  if (auto* i = dynamic_cast<const forms::Image*>(&c)) {
+    for (const auto& op : i->Picture().Ops()) s << op.x1 << ',' << op.y1 << op.text << ' ';
+  }
+  return s.str();
 }
 
 // Readable test names from case names: only letters, digits and underscores survive.
