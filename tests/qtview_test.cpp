@@ -756,7 +756,7 @@ TEST_F(QtViewTest, ListTableShowsTheModelAndTakesEditsAndRowClicks) {
   EXPECT_EQ(list.Edit1.Text(), "2");
 }
 
-TEST_F(QtViewTest, ListOverAMaximisedCalculationWindowStaysOnTheScreenWithWholeHeaders) {
+TEST_F(QtViewTest, ListOverAMaximisedWindowStaysOnTheScreenWithWholeHeaders) {
   VstupView& calc = OpenCalculation();
   calc.setWindowState(Qt::WindowMaximized);
   QTRY_VERIFY(calc.client()->height() > calc.DesignClientSize().height());
@@ -795,7 +795,7 @@ TEST_F(QtViewTest, SaveOptionsDialogIsModalAndPokracovatConfirmsIt) {
   EXPECT_FALSE(platform_->ViewOf(dialog)->isVisible());
 }
 
-TEST(ProgramFolder, ExecutableFolderWhileWritableOtherwiseTheUserFolderWithTheLists) {
+TEST(ProgramFolder, ExecutableFolderWhileWritableElseUserFolderWithLists) {
   QTemporaryDir root;
   const QString data = root.path() + "/user/trajekta";
   QDir().mkpath(root.path() + "/share/trajekta");

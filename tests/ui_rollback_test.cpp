@@ -84,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, ActionAbort, testing::Values(
     AbortCase{"load_incomplete_header", {{"file", "/short.txt"}}, "Button15",
               "Neúplné záhlaví s parametry, nic nebylo načteno."},
     AbortCase{"add_to_list", {{"Edit22", "10"}, {"Edit1", "0"}}, "Button7",
-              "Balistický koeficient menší nebo roven nule."}),
+              "Balistický koeficient menší nebo roven nule."},
+    AbortCase{"drag_graph", {{"Edit2", "0"}}, "Button16", "Hmotnost menší nebo rovna nule."}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
