@@ -130,6 +130,12 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
     PrintFile(Trim(path));
     return 0;
   }
+  if (command == "restart") {
+    // Quit as the program does (the start-up file is written) and start on the same folder.
+    app_.reset();
+    App();
+    return 0;
+  }
   if (command == "show") {
     words >> target;
     forms::Window* window = App().FindWindow(target);

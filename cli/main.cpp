@@ -32,6 +32,7 @@ const char* const kUsage =
     "  click  Window.Control [up|down] click a button (up/down for an up-down counter)\n"
     "  scroll Window.Control N         move a scroll bar to position N\n"
     "  show   Window                   open a window\n"
+    "  restart                         quit (start-up file written) and start again\n"
     "  mouse  Window.Control down|move|up|dblclick X Y\n"
     "  answer PATH | cancel            what the next file dialog returns\n"
     "  modal  Window.Control | close   what the next modal window does\n"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-bool ScanDouble(std::string_view text, size_t& pos, double& value) {
+bool ScanDouble(std::string_view text, size_t& pos, double& value, bool decimalComma) {
   while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) ++pos;
   size_t i = pos;
   std::string c;
@@ -13,8 +13,11 @@ bool ScanDouble(std::string_view text, size_t& pos, double& value) {
   int digits = 0;
   auto isDigit = [&](size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
   while (isDigit(i)) c += text[i++], ++digits;
-  if (i < text.size() && text[i] == '.') {
-    c += text[i++];
+  const bool comma =
+      decimalComma && digits > 0 && i < text.size() && text[i] == ',' && isDigit(i + 1);
+  if (i < text.size() && (text[i] == '.' || comma)) {
+    c += '.';
+    ++i;
     while (isDigit(i)) c += text[i++], ++digits;
   }
   if (digits == 0) return false;

@@ -198,10 +198,10 @@ class Cursor {
     pos_ = start + Utf8Prefix(std::string_view(s_).substr(start, end - start), limit).size();
     return s_.substr(start, pos_ - start);
   }
-  // "%lf": the buffer keeps its value when no number stands here.
+  // "%lf" (or a decimal comma): the buffer keeps its value when no number stands here.
   void ReadNumber(double& buffer) {
     double v = 0;
-    if (ScanDouble(s_, pos_, v)) buffer = v;
+    if (ScanDouble(s_, pos_, v, true)) buffer = v;
   }
   size_t Position() const { return pos_; }
 
@@ -248,7 +248,7 @@ int DragItemOf(const std::string& text) {
 }
 
 void ReadClickLine(Cursor& in, double& buffer, ParameterRecord& r) {
-  in.PassNext(":");
+  if (in.PassNext(":") == 0) r.incomplete = true;
   const std::string b = in.Chunk(kClickLineLimit);
   auto at = [&](size_t i) { return i < b.size() ? b[i] : '\0'; };
   size_t k = 1;
@@ -286,7 +286,7 @@ void ReadClickLine(Cursor& in, double& buffer, ParameterRecord& r) {
   }
   size_t pos = 0;
   double v = 0;
-  if (ScanDouble(b, pos, v)) buffer = v;
+  if (ScanDouble(b, pos, v, true)) buffer = v;
   r.ownClickValue = true;
   r.clickValue = buffer;
   for (size_t i = k + 1; i < b.size(); ++i) {
@@ -309,27 +309,33 @@ ParameterRecord ReadParameterFile(const std::string& content) {
   }
   Cursor in(std::move(text));
   double buffer = 0;
+  // Every search that finds nothing means the header ends early.
+  auto pass = [&](const char* any) {
+    const char found = in.PassNext(any);
+    if (found == 0) r.incomplete = true;
+    return found;
+  };
   auto afterColon = [&](double& field) {
-    in.PassNext(":");
+    pass(":");
     in.ReadNumber(buffer);
     field = buffer;
   };
 
-  in.PassNext(":");
+  pass(":");
   in.Skip();
   r.cartridgeName = in.RestOfLine(kTextLimit);
-  in.PassNext(":");
+  pass(":");
   in.Skip();
   r.dragText = in.RestOfLine(kTextLimit);
   r.dragItem = DragItemOf(r.dragText);
 
-  r.coefficientKind = in.PassNext("BP");
+  r.coefficientKind = pass("BP");
   if (r.coefficientKind == 'P') {
     for (int band = 0; band < 5; ++band) {
-      if (band >= 2 && in.PassNext("HP") != 'P') break;
+      if (band >= 2 && pass("HP") != 'P') break;
       afterColon(r.bandSpeed[band]);
       afterColon(r.bandCoefficient[band]);
-      in.PassNext(":");  // the band's form factor is not read
+      pass(":");  // the band's form factor is not read
       r.bandCount = band + 1;
     }
   } else if (r.coefficientKind == 'B') {
@@ -342,7 +348,7 @@ ParameterRecord ReadParameterFile(const std::string& content) {
   }
   ReadClickLine(in, buffer, r);
   for (double* field : {&r.temperatureC, &r.pressureHpa, &r.humidityPct}) afterColon(*field);
-  in.PassNext(":");  // the air density is derived, not read
+  pass(":");  // the air density is derived, not read
   for (double* field : {&r.crossWind, &r.rangeWind, &r.verticalWind, &r.gravity}) {
     afterColon(*field);
   }

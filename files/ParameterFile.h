@@ -28,6 +28,7 @@ std::string CzechNumber(double value, int decimals);
 // a number that cannot be read repeats the previous one, so every numeric field has a value.
 struct ParameterRecord {
   bool formatError = false;   // no colon within the first 250 characters: nothing else is set
+  bool incomplete = false;    // the content ends before the colon of the last value read
   std::string cartridgeName;  // UTF-8, at most 399 characters of the file
   std::string dragText;       // UTF-8, at most 399 characters of the file
   // ComboBox6 item named by the drag-function text: 1 .. 11 built-in, 0 a DRG file path,
@@ -48,8 +49,9 @@ struct ParameterRecord {
 };
 
 // Reads a parameter header from a file's bytes, decoded as every text file is (Windows-1250
-// or UTF-8, any line end); limits count characters. Never reads beyond the content, whatever
-// it holds.
+// or UTF-8, any line end); limits count characters. Numbers are read as "%lf" reads them, and
+// a comma between digits as a decimal point, so that the Czech CSV layout reads back. Never
+// reads beyond the content, whatever it holds.
 ParameterRecord ReadParameterFile(const std::string& content);
 
 // The altitude (m, rounded) at which the standard atmosphere has this pressure at this

@@ -8,6 +8,12 @@ void Canvas::SetSize(int width, int height) {
   ++revision_;
 }
 
+void Canvas::RestoreFrom(const Canvas& earlier) {
+  const uint64_t revision = revision_;
+  *this = earlier;
+  revision_ = revision + 1;
+}
+
 void Canvas::Add(DrawOp op) {
   op.pen = pen;
   op.brush = brush;

@@ -50,6 +50,7 @@ struct DrawOp {
   Pen pen;
   Brush brush;
   Font font;
+  bool operator==(const DrawOp&) const = default;
 };
 
 // A picture as a display list; qt/ turns it into pixels.
@@ -79,6 +80,8 @@ class Canvas {
   void Clear();
   // Grows with every change, so that a view knows when to repaint.
   uint64_t Revision() const { return revision_; }
+  // Becomes a copy of an earlier state of itself; the revision still grows.
+  void RestoreFrom(const Canvas& earlier);
 
  private:
   void Add(DrawOp op);

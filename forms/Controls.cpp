@@ -37,6 +37,22 @@ void Control::Changed() {
   for (auto& [id, l] : copy) l();
 }
 
+Control::Restore Control::SaveState() {
+  return [this, enabled = enabled_, visible = visible_, offsetX = offsetX_] {
+    enabled_ = enabled;
+    visible_ = visible;
+    offsetX_ = offsetX;
+    Changed();
+  };
+}
+
+Control::Restore Edit::SaveState() {
+  return [this, base = Control::SaveState(), text = text_] {
+    text_ = text;
+    base();
+  };
+}
+
 void Edit::SetText(const std::string& text) {
   if (text_ == text) return;
   text_ = text;
@@ -49,6 +65,13 @@ void Captioned::SetCaption(const std::string& caption) {
   Changed();
 }
 
+Control::Restore Captioned::SaveState() {
+  return [this, base = Control::SaveState(), caption = caption_] {
+    caption_ = caption;
+    base();
+  };
+}
+
 void Button::Click() {
   if (OnClick) OnClick();
 }
@@ -58,6 +81,13 @@ void Toggle::SetChecked(bool checked) {
   checked_ = checked;
   Changed();
   if ((checked || runsWhenUnchecked_) && OnClick) OnClick();
+}
+
+Control::Restore Toggle::SaveState() {
+  return [this, base = Captioned::SaveState(), checked = checked_] {
+    checked_ = checked;
+    base();
+  };
 }
 
 void RadioGroup::SetItems(std::vector<std::string> items) {
@@ -83,6 +113,16 @@ void RadioGroup::RevertItemIndex() {
   Changed();
 }
 
+Control::Restore RadioGroup::SaveState() {
+  return
+      [this, base = Captioned::SaveState(), items = items_, index = index_, previous = previous_] {
+        items_ = items;
+        index_ = index;
+        previous_ = previous;
+        base();
+      };
+}
+
 void ComboBox::SetItems(std::vector<std::string> items) {
   items_ = std::move(items);
   Changed();
@@ -105,6 +145,15 @@ void ComboBox::Pick(int index) {
   if (OnChange) OnChange();
 }
 
+Control::Restore ComboBox::SaveState() {
+  return [this, base = Control::SaveState(), items = items_, index = index_, text = text_] {
+    items_ = items;
+    index_ = index;
+    text_ = text;
+    base();
+  };
+}
+
 void Memo::Add(const std::string& line) {
   lines_.push_back(line);
   Changed();
@@ -113,6 +162,13 @@ void Memo::Add(const std::string& line) {
 void Memo::Clear() {
   lines_.clear();
   Changed();
+}
+
+Control::Restore Memo::SaveState() {
+  return [this, base = Control::SaveState(), lines = lines_] {
+    lines_ = lines;
+    base();
+  };
 }
 
 void UpDown::SetPosition(int position) {
@@ -129,8 +185,23 @@ void UpDown::SetRange(int min, int max) {
 }
 
 void UpDown::Click(bool up) {
+  const int before = position_;
   SetPosition(position_ + (up ? 1 : -1));
-  if (OnClick) OnClick(up);
+  try {
+    if (OnClick) OnClick(up);
+  } catch (...) {
+    SetPosition(before);  // an abandoned click leaves the counter where it was
+    throw;
+  }
+}
+
+Control::Restore UpDown::SaveState() {
+  return [this, base = Control::SaveState(), position = position_, min = min_, max = max_] {
+    position_ = position;
+    min_ = min;
+    max_ = max;
+    base();
+  };
 }
 
 void ScrollBar::SetPosition(int position) {
@@ -151,6 +222,15 @@ void ScrollBar::Scroll(int position) {
   SetPosition(position);
 }
 
+Control::Restore ScrollBar::SaveState() {
+  return [this, base = Control::SaveState(), position = position_, min = min_, max = max_] {
+    position_ = position;
+    min_ = min;
+    max_ = max;
+    base();
+  };
+}
+
 Image::Image(std::string name, int width, int height)
     : Control(std::move(name)), width_(width), height_(height), canvas_(width, height) {}
 
@@ -165,6 +245,17 @@ void Image::SetBand(const Overlay& overlay) {
   if (overlay_ == overlay) return;
   overlay_ = overlay;
   Changed();
+}
+
+Control::Restore Image::SaveState() {
+  return [this, base = Control::SaveState(), width = width_, height = height_, canvas = canvas_,
+          overlay = overlay_] {
+    width_ = width;
+    height_ = height;
+    if (canvas_.Revision() != canvas.Revision()) canvas_.RestoreFrom(canvas);
+    overlay_ = overlay;
+    base();
+  };
 }
 
 void Image::MouseDown(int x, int y) {

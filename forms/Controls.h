@@ -35,6 +35,11 @@ class Control {
   int Subscribe(Listener listener);
   void Unsubscribe(int id);
 
+  // What the control shows now, as a function that puts it back later without running any
+  // handler, so that an abandoned action can leave its window as it found it.
+  using Restore = std::function<void()>;
+  virtual Restore SaveState();
+
  protected:
   void Changed();
 
@@ -52,6 +57,7 @@ class Edit : public Control {
   using Control::Control;
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
+  Restore SaveState() override;
 
  private:
   std::string text_;
@@ -63,6 +69,7 @@ class Captioned : public Control {
   using Control::Control;
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  Restore SaveState() override;
 
  private:
   std::string caption_;
@@ -87,6 +94,7 @@ class Toggle : public Captioned {
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   std::function<void()> OnClick;
+  Restore SaveState() override;
 
  protected:
   Toggle(std::string name, bool runsWhenUnchecked)
@@ -121,6 +129,7 @@ class RadioGroup : public Captioned {
   void Pick(int index);
   // Back to the item shown before the last change, without the handler (a refused change).
   void RevertItemIndex();
+  Restore SaveState() override;
 
  private:
   std::vector<std::string> items_;
@@ -140,6 +149,7 @@ class ComboBox : public Control {
   void SetText(const std::string& text);
   std::function<void()> OnChange;
   void Pick(int index);
+  Restore SaveState() override;
 
  private:
   std::vector<std::string> items_;
@@ -153,6 +163,7 @@ class Memo : public Control {
   const std::vector<std::string>& Lines() const { return lines_; }
   void Add(const std::string& line);
   void Clear();
+  Restore SaveState() override;
 
  private:
   std::vector<std::string> lines_;
@@ -166,9 +177,11 @@ class UpDown : public Control {
   int Min() const { return min_; }
   int Max() const { return max_; }
   void SetRange(int min, int max);
-  // The handler learns which arrow was pressed; the position moves first, within the range.
+  // The handler learns which arrow was pressed; the position moves first, within the range,
+  // and back when the handler abandons the click.
   std::function<void(bool up)> OnClick;
   void Click(bool up);
+  Restore SaveState() override;
 
  private:
   int position_ = 0;
@@ -186,6 +199,7 @@ class ScrollBar : public Control {
   void SetRange(int min, int max);
   std::function<void()> OnChange;
   void Scroll(int position);
+  Restore SaveState() override;
 
  private:
   int position_ = 0;
@@ -213,6 +227,7 @@ class Image : public Control {
   void PictureChanged() { Changed(); }
   const Overlay& Band() const { return overlay_; }
   void SetBand(const Overlay& overlay);
+  Restore SaveState() override;
 
   std::function<void(int x, int y)> OnMouseDown, OnMouseMove, OnMouseUp, OnDblClick;
   void MouseDown(int x, int y);

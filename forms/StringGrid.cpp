@@ -11,6 +11,14 @@ StringGrid::StringGrid(std::string name, int colCount, int rowCount)
   cells_.assign(static_cast<size_t>(rowCount), std::vector<std::string>(colWidths_.size()));
 }
 
+Control::Restore StringGrid::SaveState() {
+  return [this, base = Control::SaveState(), cells = cells_, widths = colWidths_] {
+    cells_ = cells;
+    colWidths_ = widths;
+    base();
+  };
+}
+
 void StringGrid::SetRowCount(int rows) {
   if (rows < 0) rows = 0;
   if (rows == RowCount()) return;

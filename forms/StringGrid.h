@@ -32,6 +32,7 @@ class StringGrid : public Control {
 
   std::function<void(int x, int y)> OnMouseDown;
   void MouseDown(int x, int y);
+  Restore SaveState() override;
 
   // Collects the change announcements of a handler that rewrites many cells.
   class Update {

@@ -1,5 +1,6 @@
 #include "forms/Window.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace forms {
@@ -7,6 +8,17 @@ namespace forms {
 Control* Window::Find(const std::string& controlName) const {
   auto it = byName_.find(controlName);
   return it == byName_.end() ? nullptr : it->second;
+}
+
+Control::Restore Window::SaveControls(const std::vector<const Control*>& except) const {
+  std::vector<Control::Restore> restores;
+  for (Control* c : order_) {
+    if (std::find(except.begin(), except.end(), c) == except.end())
+      restores.push_back(c->SaveState());
+  }
+  return [restores = std::move(restores)] {
+    for (const auto& restore : restores) restore();
+  };
 }
 
 void Window::Register(Control& control) {

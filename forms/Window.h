@@ -23,6 +23,9 @@ class Window {
   const std::string& Caption() const { return caption_; }
   Control* Find(const std::string& controlName) const;
   const std::vector<Control*>& Controls() const { return order_; }
+  // What every control but those in `except` shows now, put back later by the returned
+  // function without running any handler (Control::SaveState).
+  Control::Restore SaveControls(const std::vector<const Control*>& except = {}) const;
 
   // Lifecycle events, run by the application and the views.
   virtual void FormCreate() {}

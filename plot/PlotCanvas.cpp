@@ -32,11 +32,7 @@ int TCurveSlot::Count() const {
 
 TPlotCanvas::TPlotCanvas(forms::Image& image, forms::Edit& readOutX, forms::Edit& readOutY,
                          TPlotOwnerConfig config)
-    : image_(image),
-      readOutX_(readOutX),
-      readOutY_(readOutY),
-      config_(std::move(config)),
-      slots_(kPlotSlots) {}
+    : image_(image), readOutX_(readOutX), readOutY_(readOutY), config_(std::move(config)) {}
 
 int TPlotCanvas::W() const {
   return image_.Picture().Width();

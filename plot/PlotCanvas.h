@@ -32,9 +32,23 @@ struct TCurveSlot {
   int Count() const;
 };
 
+// What a graph holds besides the controls it draws into, kept and put back as a whole when
+// an action is abandoned (the picture itself belongs to the image control).
+struct TPlotState {
+  std::string xUnit_, yUnit_, title_;
+  std::string drawnTitle_;
+  double xMin_ = 0, xMax_ = 1.05, yMin_ = 0, yMax_ = 1.05;
+  int xDecimals_ = 2, yDecimals_ = 2;
+  bool dragging_ = false;
+  double zoomStartX_ = 0, zoomStartY_ = 0;
+  std::vector<TCurveSlot> slots_ = std::vector<TCurveSlot>(kPlotSlots);
+  std::vector<double> bandX_, bandLow_, bandHigh_;
+  forms::Color bandColor_;
+};
+
 // An x-y graph drawn into an image control, with automatic axes, a zoom by dragging a
 // rectangle, a double click back to the full view and a read-out of clicked coordinates.
-class TPlotCanvas {
+class TPlotCanvas : private TPlotState {
  public:
   TPlotCanvas(forms::Image& image, forms::Edit& readOutX, forms::Edit& readOutY,
               TPlotOwnerConfig config);
@@ -100,6 +114,8 @@ class TPlotCanvas {
   bool Dragging() const { return dragging_; }
   const TCurveSlot& Slot(int slot) const { return slots_[slot]; }
   forms::Image& ImageControl() { return image_; }
+  TPlotState SaveState() const { return *this; }
+  void RestoreState(const TPlotState& state) { static_cast<TPlotState&>(*this) = state; }
 
  private:
   int W() const;
@@ -117,15 +133,6 @@ class TPlotCanvas {
   forms::Edit& readOutX_;
   forms::Edit& readOutY_;
   TPlotOwnerConfig config_;
-  std::string xUnit_, yUnit_, title_;
-  std::string drawnTitle_;
-  double xMin_ = 0, xMax_ = 1.05, yMin_ = 0, yMax_ = 1.05;
-  int xDecimals_ = 2, yDecimals_ = 2;
-  bool dragging_ = false;
-  double zoomStartX_ = 0, zoomStartY_ = 0;
-  std::vector<TCurveSlot> slots_;
-  std::vector<double> bandX_, bandLow_, bandHigh_;
-  forms::Color bandColor_;
   int holdRedraws_ = 0;
   bool redrawPending_ = false;
 };

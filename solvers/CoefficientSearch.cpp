@@ -1,6 +1,8 @@
 #include "solvers/CoefficientSearch.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "core/Abort.h"
 
@@ -44,38 +46,85 @@ CoefficientSearchResult CoefficientFromVelocity(Computation& c, double speedMps,
   TShotInputs& in = c.in;
   CoefficientSearchResult result;
   in.launchAngleDeg = MeasurementLaunchAngleDeg(in.zeroDistanceM);
-  auto speedAt = [&](double bc) {
+  // The speed grows with the coefficient: the largest one tried that was too slow (or whose
+  // run never reached the distance) and the smallest one that was too fast hold the answer.
+  double slow = 0, fast = 0;
+  std::string stepLimit;
+  auto speedAt = [&](double bc) -> std::optional<double> {
     in.ballisticCoefficient = bc;
-    IntegrateTrajectory(c, TIntegrationMode::VelocityAtDistance, hooks);
     ++result.runs;
-    return c.results.speedAtDistance;
+    try {
+      IntegrateTrajectory(c, TIntegrationMode::VelocityAtDistance, hooks);
+    } catch (const ActionAborted& aborted) {
+      stepLimit = aborted.Text();
+      slow = std::fmax(slow, bc);
+      return std::nullopt;
+    }
+    const double v = c.results.speedAtDistance;
+    if (v > speedMps) {
+      fast = fast == 0 ? bc : std::fmin(fast, bc);
+    } else {
+      slow = std::fmax(slow, bc);
+    }
+    return v;
   };
+  auto matches = [&](std::optional<double> v) {
+    return v && *v / speedMps > 0.999 && *v / speedMps < 1.001;
+  };
+  auto found = [&](double bc) {
+    in.ballisticCoefficient = bc;
+    CheckCoefficient(bc);
+    result.ballisticCoefficient = bc;
+    result.launchAngleDeg = in.launchAngleDeg;
+    return result;
+  };
+
+  // The secant search, which converges from most start values.
   for (int k = 0; k <= kLastIteration; ++k) {
     result.iterations = k + 1;
     const double b1 = in.ballisticCoefficient;
-    const double v1 = speedAt(b1);
-    double r = v1 / speedMps;
-    if (r > 0.999 && r < 1.001) break;
+    const auto v1 = speedAt(b1);
+    if (!v1) break;
+    if (matches(v1)) return found(b1);
+    double r = *v1 / speedMps;
     if (r > 10) r = 10;
     if (r > 0.95 && r < 1.05) r = r >= 1 ? 1.05 : 0.95;
     const double b2 = b1 / r;
-    const double v2 = speedAt(b2);
-    double s = (v1 - v2) / (b1 - b2);
-    const double q = v1 - s * b1;
+    const auto v2 = speedAt(b2);
+    if (!v2) break;
+    double s = (*v1 - *v2) / (b1 - b2);
+    const double q = *v1 - s * b1;
     if (s == 0) s = 0.1;
     double bc = (speedMps - q) / s;
-    if (!std::isfinite(bc)) {
-      in.ballisticCoefficient = b1;  // nothing better than the last run's value
-      break;
-    }
+    if (!std::isfinite(bc)) break;
     if (bc <= kMinCoefficient) bc = kMinCoefficient;
     if (bc >= kMaxCoefficient) bc = 10;
     in.ballisticCoefficient = bc;
+    if (slow > 0 && fast > 0 && !(bc > slow && bc < fast)) break;
   }
-  CheckCoefficient(in.ballisticCoefficient);
-  result.ballisticCoefficient = in.ballisticCoefficient;
-  result.launchAngleDeg = in.launchAngleDeg;
-  return result;
+
+  // Where a run fell short or a step left the bracket: halve the bracket (on a logarithmic
+  // scale) after closing it with the allowed ends, until the speed matches.
+  constexpr const char* kNoCoefficient =
+      "Žádný balistický koeficient od 0.001 do 20 nedává požadovanou rychlost.";
+  if (fast == 0) {
+    const auto v = speedAt(kMaxCoefficient);
+    if (!v) ShowMessageAbort(stepLimit);  // no coefficient reaches the distance at all
+    if (matches(v)) return found(kMaxCoefficient);
+    if (*v < speedMps) ShowMessageAbort(kNoCoefficient);
+  }
+  if (slow == 0) {
+    const double knownFast = fast;
+    const auto v = speedAt(kMinCoefficient);
+    if (v && *v > speedMps && !matches(v)) ShowMessageAbort(kNoCoefficient);
+    slow = kMinCoefficient;  // not allowed itself: the answer lies above it
+    fast = knownFast;
+  }
+  while (fast / slow > 1 + 1e-12) {
+    const double bc = std::sqrt(slow * fast);
+    if (matches(speedAt(bc))) return found(bc);
+  }
+  ShowMessageAbort(kNoCoefficient);  // the speed jumps over the wanted one
 }
 
 CoefficientSearchResult CoefficientFromDrop(Computation& c, double distance1M, double height1M,

@@ -12,9 +12,11 @@ struct CoefficientSearchResult {
 // Launch angle the searches start from (and the velocity search keeps) for a distance.
 double MeasurementLaunchAngleDeg(double distanceM);
 
-// The coefficient for which the projectile has speedMps at c.in.zeroDistanceM: a secant
-// search on VelocityAtDistance runs, at most 42. Aborts when the coefficient leaves
-// 0.001 .. 20. The found coefficient is left in the inputs.
+// The coefficient for which the projectile has speedMps (within 0.1 %) at c.in.zeroDistanceM:
+// a secant search on VelocityAtDistance runs, at most 42; where a run does not reach the
+// distance, a step leaves the bracket of the coefficients tried or the secant does not
+// converge, a bisection of that bracket. Aborts when no coefficient of 0.001 .. 20 gives the
+// speed. The found coefficient is left in the inputs.
 CoefficientSearchResult CoefficientFromVelocity(Computation& c, double speedMps,
                                                 const IntegrationHooks& hooks = {});
 

@@ -296,4 +296,16 @@ TEST_F(DragGridTest, ChronographReadingIsCarriedBackToTheMuzzle) {
   EXPECT_GT(lowBand, 812.0);  // twice the drag of the constant coefficient
 }
 
+// A variable coefficient: a band holds below its speed, bands 3 to 5 only when switched on.
+TEST(VariableCoefficient, EachAirSpeedTakesTheLastBandThatHoldsIt) {
+  TShotInputs in = StartInputs();
+  in.bcBands = {TBcBand{0.462, 793, true}, TBcBand{0.447, 793, true}, TBcBand{0.424, 640, true},
+                TBcBand{0.405, 488, true}, TBcBand{0.38, 450, true}};
+  const std::pair<double, double> bands[] = {{900, 0.462}, {793, 0.462}, {792, 0.447}, {640, 0.447},
+                                             {639, 0.424}, {487, 0.405}, {449, 0.38},  {100, 0.38}};
+  for (const auto& [speed, bc] : bands) EXPECT_EQ(BandCoefficient(in, speed), bc) << speed;
+  in.bcBands[4].on = false;
+  EXPECT_EQ(BandCoefficient(in, 100), 0.405);
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -202,6 +203,26 @@ TEST_F(TextFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
         << "temporary file left";
   }
 }
+
+#ifndef _WIN32
+// A saved file is readable by all (rw-r--r--), also after it replaced an old one, and a save
+// keeps no descriptor open, so a long session may save as often as it likes.
+TEST_F(TextFileTest, SavedFileIsReadableByAllAndNoDescriptorStaysOpen) {
+  auto openDescriptors = [] {
+    return std::distance(std::filesystem::directory_iterator("/dev/fd"),
+                         std::filesystem::directory_iterator());
+  };
+  const std::string path = (dir_ / "mode.txt").string();
+  const auto before = openDescriptors();
+  for (const char* text : {"new", "overwritten", "again"}) {
+    ASSERT_EQ(WriteTextFile(path, {text}), "");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u) << text;
+  }
+  EXPECT_EQ(openDescriptors(), before);
+}
+#endif
 
 TEST(FileNameTest, SplitsFolderAndName) {
   EXPECT_EQ(FileNameOf("/a/b/G1.drg"), "G1.drg");

@@ -20,7 +20,7 @@ struct TableSpeed {
 
 class TableCoefficient : public testing::TestWithParam<TableSpeed> {};
 
-TEST_P(TableCoefficient, LiesOnTheSegmentAroundTheSpeed) {
+TEST_P(TableCoefficient, LiesOnItsSegment) {
   TDragTableStore store;
   EXPECT_NEAR(TableDragCoefficient(store.Table(GetParam().id), GetParam().speed), GetParam().cd,
               1e-12);

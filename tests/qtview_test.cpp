@@ -71,7 +71,7 @@ struct FilterCase {
 
 class QtNameFiltersTest : public ::testing::TestWithParam<FilterCase> {};
 
-TEST_P(QtNameFiltersTest, ConvertsCaptionPatternPairs) {
+TEST_P(QtNameFiltersTest, Converts) {
   EXPECT_EQ(QtNameFilters(GetParam().filter), GetParam().expected);
 }
 
@@ -385,7 +385,7 @@ TEST_F(QtViewTest, GraphIsSavedUnderTheChosenNameWithItsExtension) {
   EXPECT_EQ(saved.size(), QSize(Tvstup::kGraphWidth, Tvstup::kGraphHeight));
 }
 
-TEST_F(QtViewTest, ReticleReportOpensTheReticleWindowWhereThePictureIsSavedAndRangesAreTaken) {
+TEST_F(QtViewTest, ReticleReportOpensReticleWindowThatSavesAndRanges) {
   OpenCalculation();
   Tvstup& w = app_->vstup();
   Tmildot& m = app_->mildot();
@@ -661,7 +661,7 @@ TEST_F(QtViewTest, ListTableShowsTheModelAndTakesEditsAndRowClicks) {
   EXPECT_EQ(list.Edit1.Text(), "2");
 }
 
-TEST_F(QtViewTest, ListOverAMaximisedCalculationWindowStaysOnTheScreenWithWholeHeaders) {
+TEST_F(QtViewTest, ListOverAMaximisedWindowStaysOnTheScreenWithWholeHeaders) {
   VstupView& calc = OpenCalculation();
   calc.setWindowState(Qt::WindowMaximized);
   QTRY_VERIFY(calc.client()->height() > calc.DesignClientSize().height());

@@ -134,6 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
         // ICAO atmosphere from the start values 15 C, 1013,25 hPa
         Icao("StartValues", "0", "350", {"12,73", "971,89", "1,184", "338,95"}),
         Icao("SeaLevel", "0", "0", {"15", "1013,25", "1,225", "340,29"}),
+        // The standard air of 350 m (12,725 C, 971,89 hPa) reduced to sea level.
+        CalcCase{"FromStandardAirAt350",
+                 "Tnmv",
+                 {{"Edit1", "12,725"}, {"Edit2", "971,89"}, {"Edit3", "350"}, {"Edit4", "0"}},
+                 "Button1",
+                 {{"Label13", "15"}, {"Label14", "1013,25"}},
+                 ""},
         Icao("Tropopause", "0", "11000", {"-56,5", "226,17", "0,364", "295,07"}),
         Icao("PressureFallsAboveTropopause", "0", "15000", {"-56,5", "120,36", "0,194", "295,07"}),
         Icao("HighestAccepted", "0", "20000", {"-56,5", "54,71", "0,088", "295,07"}),

@@ -88,12 +88,23 @@ TEST(StartupFile, DrgReferenceRestoresTheFunctionAndTheDialogName) {
   second.platform.QueueFileAnswer(std::nullopt);
   second.Act([&] { second.w().Button4.Click(); });
   EXPECT_EQ(second.platform.Dialogs().back().defaultName, drg);
-  // A reference to a DRG file that has gone: a message, and the reading goes on.
+  // A reference to a DRG file that has gone: the reading goes on, and the message names the
+  // file and what the computation goes on with.
   std::remove(drg.c_str());
   second.w().Edit2.SetText("1");
-  EXPECT_EQ(second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
-            Shown{Msg("DRG funkce odporu nenalezena.")});
+  const std::string missing = "DRG funkce odporu nenalezena: " + drg + ". Výpočet pokračuje ";
+  EXPECT_EQ(
+      second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
+      Shown{Msg(missing + "s funkcí odporu ze souboru lapua.drg a koeficientem tvaru 1,05.")});
   EXPECT_EQ(second.w().Edit2.Text(), "10,89");
+  // At the next start the built-in function stays, and the header's coefficient serves it.
+  ProgramRun third(folder.Path());
+  EXPECT_EQ(third.w().ComboBox6.ItemIndex(), 1);
+  const double coefficient = 0.01089 * 0.001422341 / (0.00782 * 0.00782 * 1.05);
+  EXPECT_EQ(third.w().Edit1.Text(), FormatNumber(uitest::Round(coefficient, 4)));
+  EXPECT_EQ(third.platform.Shown(),
+            Shown{Msg(missing + "s funkcí odporu G1 a balistickým koeficientem " +
+                      third.w().Edit1.Text() + ".")});
 }
 
 TEST(SaveAction, UnwritableFileIsReportedAndTheOldOneStays) {
@@ -152,5 +163,69 @@ TEST(LoadParameterFile, FormatMessageLeavesTheWindowAlone) {
             Shown{Msg("Chybný formát dat. Nejedná se o výstupní soubor z Vnější trajekty 2.4.")});
   EXPECT_EQ(run.w().Edit2.Text(), "3");
 }
+
+// Every file "Ulož" writes loads back into the fields it was saved from, in a program started
+// afresh: the four formats, the incline variant, and the variable coefficient.
+struct RoundTrip {
+  std::string name;
+  int format;  // of the save-options dialog
+  bool incline;
+  int bands;  // 0: one coefficient
+};
+
+class SavedFile : public testing::TestWithParam<RoundTrip> {};
+
+TEST_P(SavedFile, LoadsTheFieldsItWasSavedFrom) {
+  const RoundTrip& k = GetParam();
+  // clang-format off
+  const std::vector<std::pair<std::string, std::string>> typed = {
+      {"ComboBox6", "5"}, {"Edit2", "10,89"}, {"Edit3", "7,85"}, {"Edit4", "812,5"}, {"Edit5", "42,5"},
+      {"Edit19", "150"}, {"ComboBox2", "7"}, {"Edit24", "7,5"}, {"RadioGroup6", "0"}, {"Edit13", "12,5"},
+      {"Edit8", "990,5"}, {"Edit9", "55"}, {"Edit10", "2,5"}, {"Edit11", "-1,5"}, {"Edit55", "0,5"},
+      {"Edit58", "9,807"}, {"Edit33", "Náboj 7,62×51: test"}, {"Edit1", "0,405"},
+      {"RadioGroup5", k.bands ? "2" : "1"}, {"CheckBox6", k.bands > 2 ? "on" : "off"},
+      {"CheckBox7", k.bands > 3 ? "on" : "off"}};
+  // clang-format on
+  // The header carries what was typed (bands instead of Edit1) and the solved angle, which the
+  // incline variant saves tilted.
+  std::vector<std::string> names = {"Edit30", "Edit31", "Edit32", "Edit34",   "Edit36",
+                                    "Edit37", "Edit38", "Edit39", "CheckBox9"};
+  if (!k.bands) names = {"Edit1"};
+  for (const auto& [name, value] : typed) {
+    if (name != "Edit1" && (k.bands || name.substr(0, 8) != "CheckBox")) names.push_back(name);
+  }
+  if (!k.incline) names.push_back("Edit6");
+  auto fields = [&](Tvstup& w) {
+    std::vector<std::string> shown;
+    for (const auto& name : names) shown.push_back(uitest::Showing(*w.Find(name)));
+    return shown;
+  };
+  uitest::TempFolder first, second;
+  const std::string path = first.Path() + "/saved.txt";
+  std::vector<std::string> saved;
+  {
+    ProgramRun run(first.Path());
+    for (const auto& [control, value] : typed) uitest::Apply(run.w(), control, value);
+    ASSERT_EQ(run.Act([&] { run.w().Button3.Click(); }), Shown{});
+    if (k.incline) ASSERT_EQ(run.Act([&] { run.w().Button11.Click(); }), Shown{});
+    run.app.nastaveniuloz().RadioGroup1.Pick(k.format);
+    ASSERT_EQ(run.Save(path), Shown{});
+    saved = fields(run.w());
+  }
+  ProgramRun fresh(second.Path());  // its start values have bands 3 and 4 switched on
+  ASSERT_EQ(fresh.Act([&] { fresh.w().LoadParameterFile(path); }), Shown{});
+  EXPECT_EQ(fields(fresh.w()), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, SavedFile,
+    testing::Values(RoundTrip{"Text", 0, false, 0}, RoundTrip{"CzechCsv", 1, false, 0},
+                    RoundTrip{"EnglishCsv", 2, false, 0}, RoundTrip{"AllData", 3, false, 0},
+                    RoundTrip{"TextIncline", 0, true, 0}, RoundTrip{"CzechCsvIncline", 1, true, 0},
+                    RoundTrip{"EnglishCsvIncline", 2, true, 0},
+                    RoundTrip{"CzechCsvTwoBands", 1, false, 2},
+                    RoundTrip{"EnglishCsvTwoBands", 2, false, 2},
+                    RoundTrip{"TextFourBands", 0, false, 4}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

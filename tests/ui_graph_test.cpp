@@ -233,7 +233,7 @@ void PrintTo(const LeaveCase& c, std::ostream* os) {
 
 class LeavePositionGraph : public testing::TestWithParam<LeaveCase> {};
 
-TEST_P(LeavePositionGraph, TurnsOffClonesAndReferenceLinesForGood) {
+TEST_P(LeavePositionGraph, TurnsOffClonesAndLinesForGood) {
   Session s;
   Tvstup& w = s.w();
   EXPECT_FALSE(w.BitBtn1.Enabled());

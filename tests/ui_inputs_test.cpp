@@ -155,19 +155,17 @@ void PrintTo(const CheckCase& c, std::ostream* os) {
   *os << "check " << c.check << " " << c.name;
 }
 
-class ReadShotInputsCheck : public testing::TestWithParam<CheckCase> {};
+class InputCheck : public testing::TestWithParam<CheckCase> {};
 
-TEST_P(ReadShotInputsCheck, ShowsExactlyItsMessage) {
+TEST_P(InputCheck, Message) {
   Session s;
   ASSERT_EQ(ApplySteps(s, GetParam().steps), Shown{});
   EXPECT_EQ(s.Act([&] { s.w().ReadShotInputs(); }), Shown{Msg(GetParam().message)});
 }
 
-INSTANTIATE_TEST_SUITE_P(EachCheck, ReadShotInputsCheck, testing::ValuesIn(Cases()),
-                         [](const auto& info) {
-                           return "Check" + std::to_string(info.param.check) + "_" +
-                                  info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Each, InputCheck, testing::ValuesIn(Cases()), [](const auto& info) {
+  return "Check" + std::to_string(info.param.check) + "_" + info.param.name;
+});
 
 bool Compatible(const CheckCase& a, const CheckCase& b) {
   for (const auto& [ca, va] : a.steps) {
@@ -284,7 +282,7 @@ void PrintTo(const StationCase& c, std::ostream* os) {
 
 class StationOrder : public testing::TestWithParam<StationCase> {};
 
-TEST_P(StationOrder, IsCheckedOnlyForVariableWindAndUsedStations) {
+TEST_P(StationOrder, Checked) {
   Session s;
   ASSERT_EQ(ApplySteps(s, GetParam().steps), Shown{});
   const Shown expected = GetParam().fails ? Shown{Msg(kStations)} : Shown{};
@@ -377,7 +375,7 @@ void PrintTo(const TextCase& c, std::ostream* os) {
 
 class NonNumericField : public testing::TestWithParam<TextCase> {};
 
-TEST_P(NonNumericField, StopsOnlyWhenTheFieldIsRead) {
+TEST_P(NonNumericField, StopsWhenRead) {
   Session s;
   ASSERT_EQ(ApplySteps(s, GetParam().steps), Shown{});
   const Shown shown = s.Act([&] { s.w().ReadShotInputs(); });
@@ -496,7 +494,7 @@ TEST(ReadShotInputsWriteBack, ZeroDistanceIsRoundedDownToWholeMetres) {
 
 class GravityByLatitude : public testing::TestWithParam<double> {};
 
-TEST_P(GravityByLatitude, IsWrittenIntoGravityFieldWithThreeDecimals) {
+TEST_P(GravityByLatitude, ThreeDecimals) {
   const double latitude = GetParam();
   Session s;
   ASSERT_EQ(ApplySteps(s, {{"CheckBox11", "on"}, {"Edit56", FormatNumber(latitude)}}), Shown{});

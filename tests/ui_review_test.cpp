@@ -64,7 +64,7 @@ CoefficientView ViewOf(Tvstup& w) {
 
 class RadioGroup5Refusal : public ::testing::TestWithParam<RefusalCase> {};
 
-TEST_P(RadioGroup5Refusal, GroupStaysOnItsItemWithMatchingCaptionAndValue) {
+TEST_P(RadioGroup5Refusal, GroupStaysOnItsItem) {
   const RefusalCase& c = GetParam();
   Session s;
   Tvstup& w = s.w();

@@ -31,6 +31,18 @@ TEST(OptimalZero, ReportsTheZeroItWroteAndKeepsTheGraphControls) {
   EXPECT_TRUE(w.CheckBox1.Enabled());
 }
 
+// The search aims at 99 % of the entered rise, and the table ends that far below the line
+// of sight: the Y limit is -0.99 times the rise, in metres to 3 decimals.
+TEST(OptimalZero, AimsAt99PercentOfTheEnteredRise) {
+  for (const auto& [entered, limit] :
+       {std::pair{"4", "-0,04"}, {"10", "-0,099"}, {"20", "-0,198"}}) {
+    Session s;
+    s.w().Edit41.SetText(entered);
+    ASSERT_EQ(s.Act([&] { s.w().Button10.Click(); }), Shown{});
+    EXPECT_EQ(s.w().Edit16.Text(), limit) << entered;
+  }
+}
+
 TEST(Incline, LeavesTheTargetForSavingAndAbortsWithoutPrinting) {
   Session s;
   Tvstup& w = s.w();
@@ -42,9 +54,9 @@ TEST(Incline, LeavesTheTargetForSavingAndAbortsWithoutPrinting) {
   w.Memo1.Clear();
   w.Edit7.SetText("0");
   EXPECT_EQ(s.Act([&] { w.Button11.Click(); }), Shown{Msg("Vzdálenost menší nebo rovna  0 m.")});
-  EXPECT_FALSE(w.CheckBox8.Checked());
+  EXPECT_TRUE(w.CheckBox8.Checked());
   EXPECT_TRUE(w.Memo1.Lines().empty());
-  EXPECT_EQ(w.computation().sightLineRiseM, 0);
+  EXPECT_NEAR(w.computation().sightLineRiseM, 70.71, 0.01);  // the target of the last table
 }
 
 TEST(CoefficientFromDrop, FormFactorIntoEdit1AndRefusalsChangeNothing) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -101,6 +102,24 @@ inline void Apply(forms::Window& window, const std::string& control, const std::
   } else {
     ADD_FAILURE() << "cannot act on " << control;
   }
+}
+
+// What a control shows, one line: enabled, visible, and its text, caption, check, item,
+// position or picture.
+inline std::string Showing(const forms::Control& c) {
+  std::ostringstream s;
+  s << c.Name() << ' ' << c.Enabled() << c.Visible() << ' ';
+  if (auto* e = dynamic_cast<const forms::Edit*>(&c)) s << e->Text();
+  if (auto* k = dynamic_cast<const forms::Captioned*>(&c)) s << k->Caption();
+  if (auto* t = dynamic_cast<const forms::Toggle*>(&c)) s << t->Checked();
+  if (auto* g = dynamic_cast<const forms::RadioGroup*>(&c)) s << g->ItemIndex();
+  if (auto* b = dynamic_cast<const forms::ComboBox*>(&c)) s << b->ItemIndex();
+  if (auto* u = dynamic_cast<const forms::UpDown*>(&c)) s << u->Position();
+  if (auto* b = dynamic_cast<const forms::ScrollBar*>(&c)) s << b->Position();
+  if (auto* i = dynamic_cast<const forms::Image*>(&c)) {
+    for (const auto& op : i->Picture().Ops()) s << op.x1 << ',' << op.y1 << op.text << ' ';
+  }
+  return s.str();
 }
 
 // Readable test names from case names: only letters, digits and underscores survive.

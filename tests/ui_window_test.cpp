@@ -234,7 +234,7 @@ void PrintTo(const ClickCase& c, std::ostream* os) {
 
 class ClickCounter : public testing::TestWithParam<ClickCase> {};
 
-TEST_P(ClickCounter, UpClicksAddClicksToAngleAndSwitchToAngleMode) {
+TEST_P(ClickCounter, AddsClicksToAngle) {
   Session s;
   Tvstup& w = s.w();
   w.ComboBox2.Pick(GetParam().item);
@@ -325,7 +325,7 @@ void PrintTo(const OwnClickCase& c, std::ostream* os) {
 
 class OwnClickValue : public testing::TestWithParam<OwnClickCase> {};
 
-TEST_P(OwnClickValue, EnablesFieldWithUnitAndIsConvertedByRead) {
+TEST_P(OwnClickValue, FieldUnitAndRead) {
   Session s;
   Tvstup& w = s.w();
   w.ComboBox2.Pick(GetParam().item);
@@ -383,7 +383,7 @@ void PrintTo(const EarthCase& c, std::ostream* os) {
 
 class EarthBoxes : public testing::TestWithParam<EarthCase> {};
 
-TEST_P(EarthBoxes, EnableDirectionLatitudeAndGravity) {
+TEST_P(EarthBoxes, EnableTheirFields) {
   Session s;
   Tvstup& w = s.w();
   for (const char* box : GetParam().clicks) {

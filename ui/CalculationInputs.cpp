@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Integration.h"
+#include "solvers/LaunchAngle.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -53,7 +54,7 @@ void ReadCalculationInputs(Tvstup& w, Computation& out) {
   }
   // Solved without the window's hooks: the step bar and Edit6 stay as they are.
   if (out.in.solveMode == 2) out.in.autoStep = false;
-  if (out.in.solveMode == 1 || out.in.solveMode == 2) SolveLaunchAngle(out);
+  if (out.in.solveMode == 1 || out.in.solveMode == 2) SolveReachableLaunchAngle(out);
 }
 
 Computation ReadCalculationInputs(Tvstup& w) {

@@ -59,6 +59,8 @@ void Tgrafodporu::FormCreate() {
 
 void Tgrafodporu::FormActivate() {
   Tvstup& calc = app_.vstup();
+  // A refused activation leaves the calculation's inputs, which "Ulož" writes, as they were.
+  const Tvstup::ActionRollback rollback(calc);
   TShotInputs& in = calc.computation().in;
   in.massKg = ParseNumber(calc.Edit2.Text()) * 0.001;
   in.diameterM = ParseNumber(calc.Edit3.Text()) * 0.001;

@@ -199,6 +199,43 @@ class Tvstup : public forms::Window {
 
   Computation& computation() { return *comp_; }
   TPlotCanvas& graph() { return graph_; }
+
+  // Everything the window holds between actions: its computation, its controls (the result
+  // panel only when asked), its graph and the DRG file name its dialog proposes.
+  class Snapshot {
+   public:
+    Snapshot(Tvstup& w, bool withResultPanel);
+    ~Snapshot();
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+    // Puts it all back without running a handler; once.
+    void Restore();
+
+   private:
+    Tvstup& w_;
+    forms::Control::Restore controls_;
+    std::unique_ptr<Computation> comp_;
+    TPlotState graph_;
+    std::string drgDialogName_;
+    bool restored_ = false;
+  };
+
+  // An action that ends with a message leaves the window, and the other windows it names,
+  // as they were before the click (the lines it printed stay); an action run by another one
+  // is covered by the outer one.
+  class ActionRollback {
+   public:
+    explicit ActionRollback(Tvstup& w, std::initializer_list<forms::Window*> others = {});
+    ~ActionRollback();
+    ActionRollback(const ActionRollback&) = delete;
+    ActionRollback& operator=(const ActionRollback&) = delete;
+
+   private:
+    Tvstup& w_;
+    std::unique_ptr<Snapshot> saved_;
+    std::vector<forms::Control::Restore> others_;
+    int exceptions_;
+  };
   // The busy label, the chosen step and report lines of a run reach the window here.
   IntegrationHooks Hooks();
 
@@ -224,10 +261,15 @@ class Tvstup : public forms::Window {
   void FinishCoefficientSearch(const double* launchAngleDeg);
   void ReadStartupFile();
   void WireFileHandlers();
+  std::string MissingDrgMessage(const std::string& path) const;
 
   Application& app_;
   std::unique_ptr<Computation> comp_;
   TPlotCanvas graph_;
   std::vector<double> scratch_;
   std::string drgDialogName_;  // the file name "Načti funkci odporu" proposes
+  int actionDepth_ = 0;        // ActionRollback scopes open
+  // A computation's room kept between snapshots, so that taking one copies but does not
+  // allocate.
+  std::unique_ptr<Computation> spare_;
 };

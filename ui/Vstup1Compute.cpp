@@ -6,6 +6,7 @@
 #include "core/RoundTo.h"
 #include "core/TextFile.h"
 #include "engine/RangeTable.h"
+#include "solvers/LaunchAngle.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -50,6 +51,7 @@ void Tvstup::ComboBox2Change() {
 }
 
 void Tvstup::UpDown1Click(bool) {
+  const ActionRollback rollback(*this);
   const int item = ComboBox2.ItemIndex();
   if (item == 7) comp_->in.clickDeg = std::atan(Number(Edit24) * 0.001 * 0.01) * 57.295779;
   if (item == 8) comp_->in.clickDeg = Number(Edit24) / 60;
@@ -70,11 +72,12 @@ void Tvstup::Button8Click() {
 
 void Tvstup::SolveLaunchAngleInWindow() {
   if (comp_->in.solveMode == 2) CheckBox8.SetChecked(false);
-  SolveLaunchAngle(*comp_, Hooks());
+  SolveReachableLaunchAngle(*comp_, Hooks());
   Edit6.SetText(FormatNumber(RoundTo(comp_->in.launchAngleDeg, 6)));
 }
 
 void Tvstup::Button3Click() {
+  const ActionRollback rollback(*this);
   const int mode = RadioGroup3.ItemIndex();
   ReadShotInputs();
   TShotInputs& in = comp_->in;
@@ -85,20 +88,10 @@ void Tvstup::Button3Click() {
   if (CheckBox4.Checked()) in.limitXM = Number(Edit15);
   if (CheckBox5.Checked()) in.limitYM = Number(Edit16);
 
-  // In mode 2 the automatic step is off while the angle is solved and the trajectory runs;
-  // it comes back also when the action is abandoned, so that the setting is not lost.
-  struct AutoStepBack {
-    Tvstup& w;
-    bool active;
-    ~AutoStepBack() {
-      if (active) w.CheckBox8.SetChecked(true);
-    }
-  } autoStepBack{*this, mode == 2};
-
+  // In mode 2 the automatic step is off while the angle is solved and the trajectory runs.
   if (mode == 1 || mode == 2) SolveLaunchAngleInWindow();
   comp_->trajectory.Clear(true);
   IntegrateTrajectory(*comp_, TIntegrationMode::Full, Hooks());
-  autoStepBack.active = false;
   if (mode == 2) CheckBox8.SetChecked(true);
 
   // The graph changes several times below; it is drawn once, in its final state.

@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
 #include "core/TextFile.h"
+#include "engine/RangeTable.h"
 #include "files/ParameterFile.h"
 #include "files/SavedComputation.h"
 #include "ui/Application.h"
@@ -59,6 +60,7 @@ void Tvstup::WireFileHandlers() {
 }
 
 void Tvstup::Button5Click() {
+  const ActionRollback rollback(*this);
   CheckBox12.SetChecked(false);
   Tnastaveniuloz& dialog = app_.nastaveniuloz();
   platform().ShowWindow(dialog, true);
@@ -100,19 +102,18 @@ void Tvstup::Button15Click() {
 }
 
 void Tvstup::LoadParameterFile(const std::string& path) {
+  const ActionRollback rollback(*this);
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return;
   const ParameterRecord r = ReadParameterFile(*bytes);
   if (r.formatError) {
     ShowMessageAbort("Chybný formát dat. Nejedná se o výstupní soubor z Vnější trajekty 2.4.");
   }
+  if (r.incomplete) ShowMessageAbort("Neúplné záhlaví s parametry, nic nebylo načteno.");
   RadioGroup5.SetItemIndex(1);
+  const bool drgMissing = r.dragItem == kDragLoaded && !ReadFileBytes(r.dragText);
   if (r.dragItem == kDragLoaded) {
-    if (ReadFileBytes(r.dragText)) {
-      LoadDrgPath(r.dragText);
-    } else {
-      platform().ShowMessage("DRG funkce odporu nenalezena.");
-    }
+    if (!drgMissing) LoadDrgPath(r.dragText);
   } else if (r.dragItem > 0) {
     ComboBox6.SetItemIndex(r.dragItem);
     ComboBox6Change();
@@ -171,6 +172,20 @@ void Tvstup::LoadParameterFile(const std::string& path) {
   RadioGroup4.SetItemIndex(0);
   RadioGroup7.SetItemIndex(0);
   RadioGroup6.SetItemIndex(0);
+  if (drgMissing) platform().ShowMessage(MissingDrgMessage(r.dragText));
+}
+
+// The coefficient read for a DRG function that is not there now serves the function the
+// window keeps; the shooter learns which.
+std::string Tvstup::MissingDrgMessage(const std::string& path) const {
+  const int grid = comp_->gridFunction;
+  const std::string function = grid == kDragLoaded ? "ze souboru " + FileNameOf(comp_->drgPath)
+                                                   : std::string(DragFunctionName(grid));
+  std::string coefficient = "proměnným balistickým koeficientem";
+  if (RadioGroup5.ItemIndex() == 0) coefficient = "koeficientem tvaru " + Edit1.Text();
+  if (RadioGroup5.ItemIndex() == 1) coefficient = "balistickým koeficientem " + Edit1.Text();
+  return "DRG funkce odporu nenalezena: " + path + ". Výpočet pokračuje s funkcí odporu " +
+         function + " a " + coefficient + ".";
 }
 
 void Tvstup::ReadStartupFile() {
@@ -194,6 +209,7 @@ void Tvstup::Button1Click() {
 }
 
 void Tvstup::Button7Click() {
+  const ActionRollback rollback(*this, {&app_.tabulka()});
   if (RadioGroup5.ItemIndex() == 0)
     ShowMessageAbort("Do seznamu se ukládá pouze balistický koeficient");
   Ttabulka& list = app_.tabulka();

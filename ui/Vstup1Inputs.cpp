@@ -233,6 +233,7 @@ void Tvstup::Button4Click() {
 }
 
 void Tvstup::LoadDrgPath(const std::string& path) {
+  const ActionRollback rollback(*this);
   const auto bytes = ReadFileBytes(path);
   if (!bytes) ShowMessageAbort("DRG funkce odporu nenalezena.");
   ComboBox6.SetItemIndex(kDragLoaded);

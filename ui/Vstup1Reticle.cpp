@@ -6,6 +6,7 @@
 #include "ui/Vstup1.h"
 
 void Tvstup::Button19Click() {
+  const ActionRollback rollback(*this);
   int reticle = ComboBox7.ItemIndex();
   if (reticle < 0 || reticle >= kReticleCount) reticle = kReticleMilDot;
   const double shootingDistanceM = Number(Edit64);

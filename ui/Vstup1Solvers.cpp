@@ -14,6 +14,7 @@
 #include "ui/Vstup1.h"
 
 void Tvstup::Button10Click() {
+  const ActionRollback rollback(*this);
   // The search and the table that follows run without Coriolis and spin drift.
   CheckBox10.SetChecked(false);
   CheckBox3.SetChecked(false);
@@ -47,6 +48,7 @@ void Tvstup::Button10Click() {
 }
 
 void Tvstup::Button11Click() {
+  const ActionRollback rollback(*this);
   // The run keeps the step that is set; a step chosen by the tilted angle would differ.
   CheckBox8.SetChecked(false);
   ReadShotInputs();
@@ -112,6 +114,7 @@ void Tvstup::FinishCoefficientSearch(const double* launchAngleDeg) {
 }
 
 void Tvstup::Button12Click() {
+  const ActionRollback rollback(*this);
   StartCoefficientSearch();
   TShotInputs& in = comp_->in;
   in.zeroDistanceM = Number(Edit20);
@@ -124,6 +127,7 @@ void Tvstup::Button12Click() {
 }
 
 void Tvstup::Button14Click() {
+  const ActionRollback rollback(*this);
   StartCoefficientSearch();
   const double distance1 = Number(Edit25), distance2 = Number(Edit27);
   const double height1 = Number(Edit26) * 0.01, height2 = Number(Edit28) * 0.01;
