@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -9,7 +10,10 @@
 // Runs a script of user actions against the window models, without a display.
 class ScriptRunner {
  public:
-  ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder);
+  using PictureWriter = std::function<bool(const forms::Canvas&, const std::string&)>;
+  // Without a picture writer, pictures cannot be saved (the runner needs no renderer).
+  ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder,
+               PictureWriter pictureWriter = {});
   ~ScriptRunner();
 
   // Exit status: 0 when the script ran to its end (message boxes included), 1 for a line

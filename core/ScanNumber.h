@@ -6,3 +6,8 @@
 // the longest prefix that forms a decimal number with a point, and stop there. On failure
 // pos is left after the skipped white space and false is returned.
 bool ScanDouble(std::string_view text, size_t& pos, double& value);
+
+// The nearest double to a decimal number written [sign] digits [. digits] [e [sign] digits],
+// whatever the process locale: ±infinity beyond the largest double and ±0 below the
+// smallest, as strtod gives them.
+double DecimalValue(std::string_view number);

@@ -1,6 +1,7 @@
 // Saving, loading and the start-up file as the calculation window does them.
 #include <fstream>
 
+#include "core/NativeFile.h"
 #include "core/TextFile.h"
 #include "drg_support.h"
 #include "ui/Nastaveniuloz1.h"
@@ -68,32 +69,39 @@ TEST(StartupFile, WrittenAfterAComputationAndReadAtTheNextStart) {
   EXPECT_EQ(Read(init), written);
 }
 
+// The start-up file names the DRG file by its full path: on Windows with a drive letter and
+// backslashes, here in a Czech folder.
 TEST(StartupFile, DrgReferenceRestoresTheFunctionAndTheDialogName) {
-  uitest::TempFolder folder;
-  const std::string drg = folder.Path() + "/lapua.drg";
-  std::ofstream(drg, std::ios::binary) << drgtest::PlainDrg(
-      {{0.26, 0.0}, {0.25, 0.5}, {0.45, 1.0}, {0.6, 1.5}, {0.5, 3.0}, {0.49, 5.0}});
-  {
-    ProgramRun first(folder.Path());
-    first.platform.QueueFileAnswer(drg);
-    EXPECT_EQ(first.Act([&] { first.w().Button4.Click(); }), Shown{});
-    first.w().Edit1.SetText("1,05");
-    EXPECT_EQ(first.Act([&] { first.w().Button3.Click(); }), Shown{});
+  for (const char* name : {"lapua.drg", "Střelba/střela 7,62.drg"}) {
+    uitest::TempFolder folder;
+    const auto file = (PathFromUtf8(folder.Path()) / PathFromUtf8(name)).make_preferred();
+    std::filesystem::create_directories(file.parent_path());
+    const std::string drg = Utf8FromPath(file);
+    ASSERT_TRUE(IsAbsolutePath(drg)) << drg;
+    std::ofstream(file, std::ios::binary) << drgtest::PlainDrg(
+        {{0.26, 0.0}, {0.25, 0.5}, {0.45, 1.0}, {0.6, 1.5}, {0.5, 3.0}, {0.49, 5.0}});
+    {
+      ProgramRun first(folder.Path());
+      first.platform.QueueFileAnswer(drg);
+      EXPECT_EQ(first.Act([&] { first.w().Button4.Click(); }), Shown{});
+      first.w().Edit1.SetText("1,05");
+      EXPECT_EQ(first.Act([&] { first.w().Button3.Click(); }), Shown{});
+    }
+    ProgramRun second(folder.Path());
+    EXPECT_EQ(second.w().ComboBox6.ItemIndex(), 0) << drg;
+    EXPECT_EQ(second.w().RadioGroup5.ItemIndex(), 0);
+    EXPECT_EQ(second.w().Edit1.Text(), "1,05");
+    EXPECT_EQ(second.w().computation().drgPath, drg);
+    second.platform.QueueFileAnswer(std::nullopt);
+    second.Act([&] { second.w().Button4.Click(); });
+    EXPECT_EQ(second.platform.Dialogs().back().defaultName, drg);
+    // A reference to a DRG file that has gone: a message, and the reading goes on.
+    std::filesystem::remove(file);
+    second.w().Edit2.SetText("1");
+    EXPECT_EQ(second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
+              Shown{Msg("DRG funkce odporu nenalezena.")});
+    EXPECT_EQ(second.w().Edit2.Text(), "10,89");
   }
-  ProgramRun second(folder.Path());
-  EXPECT_EQ(second.w().ComboBox6.ItemIndex(), 0);
-  EXPECT_EQ(second.w().RadioGroup5.ItemIndex(), 0);
-  EXPECT_EQ(second.w().Edit1.Text(), "1,05");
-  EXPECT_EQ(second.w().computation().drgPath, drg);
-  second.platform.QueueFileAnswer(std::nullopt);
-  second.Act([&] { second.w().Button4.Click(); });
-  EXPECT_EQ(second.platform.Dialogs().back().defaultName, drg);
-  // A reference to a DRG file that has gone: a message, and the reading goes on.
-  std::remove(drg.c_str());
-  second.w().Edit2.SetText("1");
-  EXPECT_EQ(second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
-            Shown{Msg("DRG funkce odporu nenalezena.")});
-  EXPECT_EQ(second.w().Edit2.Text(), "10,89");
 }
 
 TEST(SaveAction, UnwritableFileIsReportedAndTheOldOneStays) {

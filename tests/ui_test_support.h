@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/NativeFile.h"
 #include "core/NumberText.h"
 #include "forms/Platform.h"
 #include "ui/Application.h"
@@ -33,7 +34,7 @@ class TempFolder {
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-  std::string Path() const { return path_.string(); }
+  std::string Path() const { return Utf8FromPath(path_); }
 
  private:
   std::filesystem::path path_;

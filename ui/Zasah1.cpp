@@ -1,7 +1,6 @@
 #include "ui/Zasah1.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -26,13 +25,6 @@ TPlotOwnerConfig HitGraphConfig() {
 // A miss printed as -0.0 would suggest a direction it does not have.
 double MissShown(double cm) {
   return std::fabs(cm) < 0.05 ? 0 : cm;
-}
-
-template <typename... Args>
-std::string Line(const char* format, Args... args) {
-  char buffer[256];
-  std::snprintf(buffer, sizeof buffer, format, args...);
-  return buffer;
 }
 
 // Puts back what reading the inputs changes in the calculation window: its computation, the
@@ -175,27 +167,29 @@ void Tzasah::Button1Click() {
   const std::vector<THitRow> rows = ComputeHitProbability(*c, s);
 
   Memo1.Add("  ");
-  Memo1.Add(Line("  Pravděpodobnost zásahu cíle %g x %g cm, %d ran", widthCm, heightCm, s.shots));
-  Memo1.Add(Line("  Rozptyl %g MOA, rychlost %g m/s, BC %g %%, vítr %g m/s, vzdálenost %g %% (1 σ)",
-                 dispersionMoa, s.velocitySigmaMps, bcPct, s.windSigmaMps, rangePct));
+  Memo1.Add(
+      Sprintf("  Pravděpodobnost zásahu cíle %g x %g cm, %d ran", widthCm, heightCm, s.shots));
+  Memo1.Add(
+      Sprintf("  Rozptyl %g MOA, rychlost %g m/s, BC %g %%, vítr %g m/s, vzdálenost %g %% (1 σ)",
+              dispersionMoa, s.velocitySigmaMps, bcPct, s.windSigmaMps, rangePct));
   Memo1.Add("   X [m]   P [%]   95% interval [%]   Y stř. [cm]  Y σ [cm]   Z stř. [cm]  Z σ [cm]");
   Memo1.Add(std::string(83, '-'));
   std::vector<double> xs, ys;
   for (const auto& r : rows) {
     if (!r.reached) {
-      Memo1.Add(Line("%8g   nedosaženo", r.distanceM));
+      Memo1.Add(Sprintf("%8g   nedosaženo", r.distanceM));
       continue;
     }
-    Memo1.Add(Line("%8g   %5.1f     %5.1f až %5.1f%14.1f%10.1f%14.1f%10.1f", r.distanceM,
-                   r.probability * 100, r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm),
-                   r.sdYCm, MissShown(r.meanZCm), r.sdZCm));
+    Memo1.Add(Sprintf("%8g   %5.1f     %5.1f až %5.1f%14.1f%10.1f%14.1f%10.1f", r.distanceM,
+                      r.probability * 100, r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm),
+                      r.sdYCm, MissShown(r.meanZCm), r.sdZCm));
     xs.push_back(r.distanceM);
     ys.push_back(r.probability * 100);
   }
   const double reach = MaxDistanceWithProbability(rows, thresholdPct / 100);
   const std::string head =
-      Line("  Maximální vzdálenost s pravděpodobností zásahu alespoň %g %%: ", thresholdPct);
-  Memo1.Add(reach > 0 ? head + Line("%g m", reach) : head + Line("méně než %g m", fromM));
+      Sprintf("  Maximální vzdálenost s pravděpodobností zásahu alespoň %g %%: ", thresholdPct);
+  Memo1.Add(reach > 0 ? head + Sprintf("%g m", reach) : head + Sprintf("méně než %g m", fromM));
 
   if (xs.empty()) {
     graph_.HideCurve(0);
