@@ -7,7 +7,7 @@ set -euo pipefail
 build="${1:?usage: scripts/windows-check.sh BUILD-FOLDER}"
 cd "$(dirname "$0")/.."
 
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DTRAJEKTA_QT=OFF -DTRAJEKTA_BENCH=OFF \
   -DTRAJEKTA_GTEST_SOURCE=/usr/src/googletest >/dev/null
 cmake --build "$build" -j "$(nproc)"
@@ -19,24 +19,27 @@ export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 unset WAYLAND_DISPLAY
 rm -rf "$WINEPREFIX"
-"$wine" wineboot --init >/dev/null 2>&1
+mkdir -p "$WINEPREFIX"
 # One Wine server for every test program, ended when the check ends.
 wineserver="$(dirname "$wine")/wineserver"
 "$wineserver" -p
 trap '"$wineserver" -k || true' EXIT
+"$wine" wineboot --init >/dev/null 2>&1
 
 log="$build/windows-check.log"
 status=0
 ctest --test-dir "$build" -j "$(nproc)" -V >"$log" 2>&1 || status=$?
 # Per program: GoogleTest's count, or the inputs a fuzz replay ran.
-grep -E '^[0-9]+: (\[  PASSED  \] [0-9]+ tests?\.|[0-9]+ inputs replayed)' "$log" || true
-grep -F '[ last digit ]' "$log" | sed 's/^[0-9]*: //' || true
+awk '$1 == "Start" { name[$2 + 0] = $3 }
+  /^[0-9]+: \[  PASSED  \] [0-9]+ test/ { printf "  %-26s %5d tests passed\n", name[$1 + 0], $5 }
+  /^[0-9]+: [0-9]+ inputs replayed/ { printf "  %-26s %5d inputs replayed\n", name[$1 + 0], $2 }' "$log"
+# Numbers that differ from the Linux output in their last printed digit.
+sed -n 's/^[0-9]*: \(\[ last digit \]\)/\1/p' "$log"
 if [ "$status" -ne 0 ]; then
-  grep -E '^[0-9]+: |tests passed|Failed|\*\*\*' "$log" | grep -vE '^\S+: \[ (RUN|      OK) ' | tail -80
+  sed 's/^[0-9]*: //' "$log" | grep -v '^Running main' | tail -150
 fi
 grep -E 'tests passed|tests failed' "$log" || true
-passed=$(grep -oE '^[0-9]+: \[  PASSED  \] [0-9]+' "$log" | awk '{s += $NF} END {print s + 0}')
-failed=$(grep -oE '^[0-9]+: \[  FAILED  \] [0-9]+ tests?, listed' "$log" |
-  awk '{s += $(NF-2)} END {print s + 0}')
+passed=$(awk '/^[0-9]+: \[  PASSED  \] [0-9]+ test/ {s += $5} END {print s + 0}' "$log")
+failed=$(awk '/^[0-9]+: \[  FAILED  \] [0-9]+ tests?, listed/ {s += $5} END {print s + 0}' "$log")
 echo "Wine: $passed passed, $failed failed"
 exit "$status"

@@ -53,6 +53,7 @@ TEST(RoundHalfUpTest, TiesGoUp) {
   EXPECT_DOUBLE_EQ(RoundHalfUp(-1.2345, 3), -1.234);
   EXPECT_DOUBLE_EQ(RoundHalfUp(-1.23456, 3), -1.235);
   EXPECT_DOUBLE_EQ(RoundHalfUp(2.5, 0), 3);
+  EXPECT_DOUBLE_EQ(RoundHalfUp(0.125, 2), 0.13);  // on every system's pow
   EXPECT_DOUBLE_EQ(RoundHalfUp(-2.5, 0), -2);
   EXPECT_DOUBLE_EQ(RoundHalfUp(39.370078740157477, 3), 39.37);
 }
