@@ -52,7 +52,10 @@ class TempFolder {
     std::random_device random;
     for (int attempt = 0; attempt < 100 && path_.empty() && !ec; ++attempt) {
       const auto folder = base / ("trajekta-" + std::to_string(random()));
-      if (std::filesystem::create_directory(folder, ec)) path_ = Utf8FromPath(folder);
+      if (!std::filesystem::create_directory(folder, ec)) continue;
+      // Private, as Qt wants its runtime folder.
+      std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+      path_ = Utf8FromPath(folder);
     }
   }
   ~TempFolder() {
@@ -102,8 +105,11 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && !temp.path().empty())
     qputenv("XDG_RUNTIME_DIR", temp.path().c_str());
   if (folder.empty()) folder = temp.path();
-  // Pictures need fonts, and fonts need a GUI application; no display is used.
+    // Pictures need fonts, and fonts need a GUI application; no display is used. Windows
+    // always has a desktop, and its deployment brings the windows platform plugin only.
+#ifndef _WIN32
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
   QGuiApplication gui(qtArgc, qtArgv);

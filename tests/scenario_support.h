@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,52 +74,29 @@ struct Comparison {
   std::vector<std::string> lastDigit;
 };
 
-namespace detail {
-// Text and numbers of a line in turn; the spaces of the text do not count.
-inline std::vector<std::string> Pieces(const std::string& line) {
-  auto digitsFrom = [&](size_t k) {
-    return std::min(line.find_first_not_of("0123456789", k), line.size());
-  };
-  std::vector<std::string> pieces{""};
-  for (size_t i = 0; i < line.size();) {
-    const size_t sign = line[i] == '-' ? 1 : 0;
-    size_t end = digitsFrom(i + sign);
-    if (end == i + sign) {
-      if (line[i] != ' ') pieces.back() += line[i];
-      ++i;
-      continue;
-    }
-    if (end + 1 < line.size() && (line[end] == '.' || line[end] == ',') &&
-        std::isdigit(static_cast<unsigned char>(line[end + 1])))
-      end = digitsFrom(end + 1);
-    pieces.push_back("#" + line.substr(i, end - i));
-    pieces.emplace_back();
-    i = end;
-  }
-  return pieces;
-}
-
+// The same text (spaces aside) with numbers of the same decimals that differ by at most one
+// unit in their last digit.
 inline bool WithinLastDigit(const std::string& expected, const std::string& actual) {
-  const auto e = Pieces(expected), a = Pieces(actual);
-  if (e.size() != a.size()) return false;
-  for (size_t i = 0; i < e.size(); ++i) {
-    if (e[i] == a[i]) continue;
-    if (e[i][0] != '#' || a[i][0] != '#') return false;
-    const size_t ep = e[i].find_first_of(".,"), ap = a[i].find_first_of(".,");
-    const size_t eDecimals = ep == std::string::npos ? 0 : e[i].size() - ep;
-    const size_t aDecimals = ap == std::string::npos ? 0 : a[i].size() - ap;
-    if (eDecimals != aDecimals || e[i].size() > 19 || a[i].size() > 19) return false;
-    auto units = [](std::string n) {
-      n.erase(std::remove_if(n.begin(), n.end(),
-                             [](char c) { return c == '.' || c == ',' || c == '#'; }),
-              n.end());
-      return std::stoll(n);
-    };
-    if (std::llabs(units(e[i]) - units(a[i])) > 1) return false;
+  static const std::regex number("-?[0-9]+([.,][0-9]+)?"), space(" +");
+  auto skeleton = [&](const std::string& l) {
+    return std::regex_replace(std::regex_replace(l, number, "#"), space, "");
+  };
+  if (skeleton(expected) != skeleton(actual)) return false;
+  std::sregex_iterator e(expected.begin(), expected.end(), number),
+      a(actual.begin(), actual.end(), number), end;
+  auto decimals = [](const std::string& n) {
+    const size_t point = n.find_first_of(".,");
+    return point == std::string::npos ? 0 : n.size() - point;
+  };
+  for (; e != end; ++e, ++a) {
+    const std::string x = e->str(), y = a->str();
+    if (decimals(x) != decimals(y) || x.size() > 18) return false;
+    if (std::llabs(std::stoll(std::regex_replace(x, std::regex("[.,]"), "")) -
+                   std::stoll(std::regex_replace(y, std::regex("[.,]"), ""))) > 1)
+      return false;
   }
   return true;
 }
-}  // namespace detail
 
 inline Comparison Compare(const std::string& expectedText, const std::string& actualText,
                           bool lastDigit) {
@@ -129,7 +107,7 @@ inline Comparison Compare(const std::string& expectedText, const std::string& ac
     const std::string e = i < expected.size() ? expected[i] : "<none>";
     if (a == e) continue;
     const std::string at = "line " + std::to_string(i + 1);
-    if (lastDigit && detail::WithinLastDigit(e, a))
+    if (lastDigit && WithinLastDigit(e, a))
       c.lastDigit.push_back(at + ": expected '" + e + "', actual '" + a + "'");
     else
       c.mismatches += at + "\n  expected: " + e + "\n  actual:   " + a + "\n";

@@ -1,12 +1,12 @@
 // Shared helpers for the tests of the calculation window model (no display).
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -24,8 +24,9 @@ class TempFolder {
  public:
   TempFolder() {
     static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("trajekta-ui-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        ("trajekta-ui-" + std::to_string(std::random_device{}()) + "-" + std::to_string(++counter));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
