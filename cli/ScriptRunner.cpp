@@ -8,8 +8,6 @@
 #include "core/TextFile.h"
 #include "forms/Controls.h"
 #include "forms/StringGrid.h"
-#include "qt/CanvasRenderer.h"
-#include "qt/PdfRenderer.h"
 
 namespace {
 
@@ -32,13 +30,12 @@ bool ParseInt(const std::string& s, int& value) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder)
+ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder,
+                           PictureWriter pictureWriter, PdfRenderer pdfRenderer)
     : out_(out), err_(err), platform_(std::move(programFolder)) {
   platform_.onShown = [this](const std::string& line) { out_ << line << "\n"; };
-  platform_.pictureWriter = [](const forms::Canvas& picture, const std::string& path) {
-    return SavePicture(picture, path);
-  };
-  platform_.pdfRenderer = [](const forms::Document& document) { return RenderPdf(document); };
+  platform_.pictureWriter = std::move(pictureWriter);
+  platform_.pdfRenderer = std::move(pdfRenderer);
 }
 
 ScriptRunner::~ScriptRunner() = default;
@@ -167,7 +164,7 @@ int ScriptRunner::Execute(const std::string& rawLine, int lineNo) {
     std::getline(words >> std::ws, path);
     auto* image = dynamic_cast<forms::Image*>(control);
     if (!image) return Fail(lineNo, target + " is not an image");
-    if (!SavePicture(image->Picture(), Trim(path)))
+    if (!platform_.SavePicture(image->Picture(), Trim(path)))
       return Fail(lineNo, "cannot write " + Trim(path));
     return 0;
   }

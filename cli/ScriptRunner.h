@@ -1,6 +1,8 @@
 #pragma once
+#include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "forms/Platform.h"
@@ -9,7 +11,12 @@
 // Runs a script of user actions against the window models, without a display.
 class ScriptRunner {
  public:
-  ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder);
+  using PictureWriter = std::function<bool(const forms::Canvas&, const std::string&)>;
+  using PdfRenderer = std::function<std::optional<std::string>(const forms::Document&)>;
+  // Without a picture writer or PDF renderer, pictures or range cards cannot be saved (the
+  // runner needs no renderer).
+  ScriptRunner(std::ostream& out, std::ostream& err, std::string programFolder,
+               PictureWriter pictureWriter = {}, PdfRenderer pdfRenderer = {});
   ~ScriptRunner();
 
   // Exit status: 0 when the script ran to its end (message boxes included), 1 for a line

@@ -1,16 +1,19 @@
 // trajekta-cli: the window models driven from scripts, without a display.
 #include <QGuiApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "cli/ScriptRunner.h"
+#include "core/NativeFile.h"
 #include "core/NumberText.h"
 #include "forms/Platform.h"
+#include "qt/CanvasRenderer.h"
+#include "qt/PdfRenderer.h"
 #include "ui/Application.h"
 #include "ui/Vstup1.h"
 
@@ -46,12 +49,20 @@ const char* const kUsage =
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "trajekta-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path_ = pattern;
+    std::error_code ec;
+    const auto base = std::filesystem::temp_directory_path(ec);
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty() && !ec; ++attempt) {
+      const auto folder = base / ("trajekta-" + std::to_string(random()));
+      if (!std::filesystem::create_directory(folder, ec)) continue;
+      // Private, as Qt wants its runtime folder.
+      std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+      path_ = Utf8FromPath(folder);
+    }
   }
   ~TempFolder() {
     std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+    if (!path_.empty()) std::filesystem::remove_all(PathFromUtf8(path_), ec);
   }
   const std::string& path() const { return path_; }
 
@@ -93,19 +104,22 @@ int main(int argc, char** argv) {
   SetDecimalSeparator(SystemDecimalSeparator());
   TempFolder temp;
   // Qt wants a private runtime folder; the temporary one serves.
-  if (!std::getenv("XDG_RUNTIME_DIR") && !temp.path().empty())
-    setenv("XDG_RUNTIME_DIR", temp.path().c_str(), 1);
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && !temp.path().empty())
+    qputenv("XDG_RUNTIME_DIR", temp.path().c_str());
   if (folder.empty()) folder = temp.path();
-  // Pictures need fonts, and fonts need a GUI application; no display is used.
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Pictures need fonts, and fonts need a GUI application; no display is used. Windows
+    // always has a desktop, and its deployment brings the windows platform plugin only.
+#ifndef _WIN32
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
   QGuiApplication gui(qtArgc, qtArgv);
 
   if (run) {
-    ScriptRunner runner(std::cout, std::cerr, folder);
+    ScriptRunner runner(std::cout, std::cerr, folder, SavePicture, RenderPdf);
     if (args[1] == "-") return runner.Run(std::cin);
-    std::ifstream script(args[1]);
+    std::ifstream script(PathFromUtf8(args[1]));
     if (!script) {
       std::cerr << "trajekta-cli: cannot read " << args[1] << "\n";
       return 1;
@@ -116,13 +130,13 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[1] == "-") {
       // Standard input becomes a file like any other parameter file.
       args[1] = temp.path() + "/stdin.txt";
-      std::ofstream(args[1], std::ios::binary) << std::cin.rdbuf();
+      std::ofstream(PathFromUtf8(args[1]), std::ios::binary) << std::cin.rdbuf();
     }
-    if (args.size() == 2 && !std::ifstream(args[1])) {
+    if (args.size() == 2 && !std::ifstream(PathFromUtf8(args[1]))) {
       std::cerr << "trajekta-cli: cannot read " << args[1] << "\n";
       return 1;
     }
-    ScriptRunner runner(std::cout, std::cerr, folder);
+    ScriptRunner runner(std::cout, std::cerr, folder, SavePicture, RenderPdf);
     Tvstup& w = runner.App().vstup();
     const size_t before = w.Memo1.Lines().size();
     bool ok = true;

@@ -1,23 +1,21 @@
 #include "core/NumberText.h"
 
-#include <langinfo.h>
-#include <locale.h>
-#include <clocale>
+#include <charconv>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/Abort.h"
+#include "core/ScanNumber.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <langinfo.h>
+#include <locale.h>
+#endif
 
 namespace {
 char g_separator = ',';
-
-locale_t CLocale() {
-  static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  return c;
-}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -32,6 +30,11 @@ void SetDecimalSeparator(char separator) {
 }
 
 char SystemDecimalSeparator() {
+#ifdef _WIN32
+  wchar_t point[8] = {};
+  if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8)) return '.';
+  return point[0] == L',' ? ',' : '.';
+#else
   const char* name = std::getenv("LC_ALL");
   if (!name || !*name) name = std::getenv("LC_NUMERIC");
   if (!name || !*name) name = std::getenv("LANG");
@@ -42,6 +45,7 @@ char SystemDecimalSeparator() {
   const char sep = (point && *point) ? point[0] : '.';
   freelocale(loc);
   return sep == ',' ? ',' : '.';
+#endif
 }
 
 bool TryParseNumber(std::string_view text, double& value) {
@@ -69,8 +73,7 @@ bool TryParseNumber(std::string_view text, double& value) {
     if (expDigits == 0) return false;
   }
   if (i != e) return false;
-  char* end = nullptr;
-  const double v = strtod_l(c.c_str(), &end, CLocale());
+  const double v = DecimalValue(c);
   if (!std::isfinite(v)) return false;
   value = v;
   return true;
@@ -89,14 +92,15 @@ std::string FormatNumber(double value) {
     return value == 0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
   // 15 significant digits, then trailing zeros dropped.
   char buf[64];
-  const locale_t old = uselocale(CLocale());
-  std::snprintf(buf, sizeof buf, "%.14e", value);
-  uselocale(old);
-  std::string s(buf);
+  const auto written =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+  std::string s(buf, written.ptr);
   const bool negative = s[0] == '-';
   if (negative) s.erase(0, 1);
   const size_t ePos = s.find('e');
-  const int exponent = std::atoi(s.c_str() + ePos + 1);
+  int exponent = 0;
+  const char* e = s.c_str() + ePos + 1;
+  std::from_chars(e + (*e == '+'), s.c_str() + s.size(), exponent);
   std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   std::string out;
@@ -116,19 +120,4 @@ std::string FormatNumber(double value) {
           digits;
   }
   return negative ? "-" + out : out;
-}
-
-std::string Sprintf(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list copy;
-  va_copy(copy, args);
-  const locale_t old = uselocale(CLocale());
-  const int n = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-  if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
-  uselocale(old);
-  va_end(args);
-  return out;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/NativeFile.h"
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
 #include "core/ScanNumber.h"
@@ -215,10 +216,9 @@ constexpr size_t kFirstColonWithin = 250;
 constexpr size_t kClickLineLimit = 44;
 
 int DragItemOf(const std::string& text) {
+  if (IsAbsolutePath(text)) return kDragLoaded;
   // The second character, whatever the first one's length in UTF-8.
   const size_t second = Utf8Prefix(text, 1).size();
-  if (text.size() > second && text[second] == ':') return kDragLoaded;  // a drive letter
-  if (!text.empty() && text[0] == '/') return kDragLoaded;              // an absolute path
   if (text.size() <= second) return -1;
   switch (text[second]) {
     case '1':

@@ -6,12 +6,14 @@
 #   scripts/dev.sh fuzz [SECONDS]  every fuzz target for SECONDS (30) each, one after the other
 #   scripts/dev.sh package the Debian package build-package/trajekta_*.deb
 #   scripts/dev.sh install-check  install build/ into a temporary DESTDIR and check the result
+#   scripts/dev.sh windows-check  cross-build the layers below qt/ and their tests for Windows
+#                                 (MinGW-w64) into build-windows/ and run every test under Wine
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 action="${1:-}"
-case "$action" in run | test | bench | fuzz | package | install-check) ;; *)
-  echo "usage: scripts/dev.sh run|test|bench|fuzz [SECONDS]|package|install-check" >&2
+case "$action" in run | test | bench | fuzz | package | install-check | windows-check) ;; *)
+  echo "usage: scripts/dev.sh run|test|bench|fuzz [SECONDS]|package|install-check|windows-check" >&2
   exit 2
   ;;
 esac
@@ -20,6 +22,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-de
   qt6-translations-l10n fonts-liberation2 fontconfig clang-format xvfb xauth)
 case "$action" in
   test) packages+=(poppler-utils) ;; # pdftotext reads the printed range cards back
+  windows-check) packages=(cmake g++-mingw-w64-x86-64-posix googletest wine64) ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   bench) packages+=(valgrind) ;;  # bench/instructions.sh
   package | install-check) packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin) ;;
@@ -88,6 +91,9 @@ case "$action" in
       "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="build-fuzz/crashes/$name/" "build-fuzz/corpus/$name" "tests/fuzz/$name"
     done
+    ;;
+  windows-check)
+    exec scripts/windows-check.sh build-windows
     ;;
   package)
     (cd build-package && cpack -G DEB)

@@ -1,9 +1,9 @@
 #pragma once
 // DRG files for tests: plain, and scrambled with the inverse of the reader's decoding.
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "engine/DrgFile.h"
 
@@ -14,9 +14,7 @@ struct Pair {
 };
 
 inline std::string Number(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
+  return Sprintf("%.17g", v);
 }
 
 inline std::string Header(const std::string& rest) {

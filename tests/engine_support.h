@@ -2,6 +2,9 @@
 // Shared set-up of the engine tests: the inputs a new calculation window starts with, and
 // floating-point traps so that a NaN or an infinity stops a test where it is born.
 #include <fenv.h>
+#ifdef _WIN32
+#include <float.h>
+#endif
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -71,9 +74,21 @@ class FloatingPointTraps : public ::testing::Test {
  protected:
   void SetUp() override {
     feclearexcept(FE_ALL_EXCEPT);
+#ifdef _WIN32
+    unsigned previous = 0;
+    _controlfp_s(&previous, _MCW_EM & ~(_EM_ZERODIVIDE | _EM_INVALID | _EM_OVERFLOW), _MCW_EM);
+#else
     feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+#endif
   }
-  void TearDown() override { fedisableexcept(FE_ALL_EXCEPT); }
+  void TearDown() override {
+#ifdef _WIN32
+    unsigned previous = 0;
+    _controlfp_s(&previous, _MCW_EM, _MCW_EM);
+#else
+    fedisableexcept(FE_ALL_EXCEPT);
+#endif
+  }
 };
 
 }  // namespace enginetest

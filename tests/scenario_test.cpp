@@ -10,44 +10,13 @@
 #include <map>
 #include <sstream>
 
-#include "drg_support.h"
+#include "scenario_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kScenarios = fs::path(TRAJEKTA_TEST_DATA).parent_path() / "scenarios";
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-// The files the scripts load, written fresh into the folder a script runs in.
-void WriteDrgFiles(const fs::path& dir) {
-  const std::vector<drgtest::Pair> g1Like = {
-      {0.2629, 0.0}, {0.2558, 0.05}, {0.2344, 0.2}, {0.2032, 0.5}, {0.2165, 0.7}, {0.4805, 1.0},
-      {0.6625, 1.4}, {0.5934, 2.0},  {0.5133, 3.0}, {0.5006, 4.0}, {0.4988, 5.0}};
-  std::ofstream(dir / "sample.drg", std::ios::binary) << drgtest::PlainDrg(g1Like);
-  std::ofstream(dir / "sample-enc.drg", std::ios::binary) << drgtest::ScrambledDrg(g1Like);
-  std::ofstream(dir / "damaged.drg", std::ios::binary) << "0.2629 0.0 0.2558 0.05 0.2344 0.2\r\n";
-  std::vector<drgtest::Pair> many;
-  for (int i = 0; i < 320; ++i) many.push_back({0.3, i * 0.01});
-  std::ofstream(dir / "many.drg", std::ios::binary) << drgtest::PlainDrg(many);
-  // The shipped lists, as a build has them in its program folder.
-  const fs::path shipped = kScenarios.parent_path().parent_path() / "data";
-  for (const char* list : {"strely.txt", "naboje.txt"}) fs::copy_file(shipped / list, dir / list);
-}
+using namespace scenario;
 
 // Standard output and error of a shell command, and its exit status.
 std::string Shell(const std::string& command, int& status) {
@@ -89,34 +58,12 @@ TEST_P(ScenarioTest, PrintsWhatIsExpected) {
     GTEST_SKIP() << "expected output written";
   }
   EXPECT_EQ(status, 0) << output;
-  const auto actual = Lines(output), expected = Lines(ReadAll(expectedPath));
-  // Every differing line, not just the first.
-  std::ostringstream diff;
-  for (size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-    const std::string a = i < actual.size() ? actual[i] : "<none>";
-    const std::string e = i < expected.size() ? expected[i] : "<none>";
-    if (a != e) diff << "line " << i + 1 << "\n  expected: " << e << "\n  actual:   " << a << "\n";
-  }
-  EXPECT_TRUE(diff.str().empty()) << name << ":\n" << diff.str();
+  const Comparison c = Compare(ReadAll(expectedPath), output, false);
+  EXPECT_TRUE(c.mismatches.empty()) << name << ":\n" << c.mismatches;
 }
 
-std::vector<std::string> Scenarios() {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kScenarios)) {
-    if (entry.path().extension() == ".script") names.push_back(entry.path().stem().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(Scripts, ScenarioTest, ::testing::ValuesIn(Scenarios()),
-                         [](const auto& info) {
-                           std::string n = info.param;
-                           for (auto& ch : n) {
-                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           }
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Scripts, ScenarioTest, ::testing::ValuesIn(Names()),
+                         [](const auto& info) { return TestName(info.param); });
 
 // Exit statuses and streams of the command line: 0 done, 1 a line that cannot run, 2 usage.
 TEST(CliConventionsTest, ExitStatusAndStreams) {

@@ -1,6 +1,7 @@
 // Saving, loading and the start-up file as the calculation window does them.
 #include <fstream>
 
+#include "core/NativeFile.h"
 #include "core/TextFile.h"
 #include "drg_support.h"
 #include "ui/Nastaveniuloz1.h"
@@ -68,43 +69,51 @@ TEST(StartupFile, WrittenAfterAComputationAndReadAtTheNextStart) {
   EXPECT_EQ(Read(init), written);
 }
 
+// The start-up file names the DRG file by its full path: on Windows with a drive letter and
+// backslashes, here in a Czech folder.
 TEST(StartupFile, DrgReferenceRestoresTheFunctionAndTheDialogName) {
-  uitest::TempFolder folder;
-  const std::string drg = folder.Path() + "/lapua.drg";
-  std::ofstream(drg, std::ios::binary) << drgtest::PlainDrg(
-      {{0.26, 0.0}, {0.25, 0.5}, {0.45, 1.0}, {0.6, 1.5}, {0.5, 3.0}, {0.49, 5.0}});
-  {
-    ProgramRun first(folder.Path());
-    first.platform.QueueFileAnswer(drg);
-    EXPECT_EQ(first.Act([&] { first.w().Button4.Click(); }), Shown{});
-    first.w().Edit1.SetText("1,05");
-    EXPECT_EQ(first.Act([&] { first.w().Button3.Click(); }), Shown{});
+  for (const char* name : {"lapua.drg", "Střelba/střela 7,62.drg"}) {
+    uitest::TempFolder folder;
+    const auto file = (PathFromUtf8(folder.Path()) / PathFromUtf8(name)).make_preferred();
+    std::filesystem::create_directories(file.parent_path());
+    const std::string drg = Utf8FromPath(file);
+    ASSERT_TRUE(IsAbsolutePath(drg)) << drg;
+    std::ofstream(file, std::ios::binary) << drgtest::PlainDrg(
+        {{0.26, 0.0}, {0.25, 0.5}, {0.45, 1.0}, {0.6, 1.5}, {0.5, 3.0}, {0.49, 5.0}});
+    {
+      ProgramRun first(folder.Path());
+      first.platform.QueueFileAnswer(drg);
+      EXPECT_EQ(first.Act([&] { first.w().Button4.Click(); }), Shown{});
+      first.w().Edit1.SetText("1,05");
+      EXPECT_EQ(first.Act([&] { first.w().Button3.Click(); }), Shown{});
+    }
+    ProgramRun second(folder.Path());
+    EXPECT_EQ(second.w().ComboBox6.ItemIndex(), 0) << drg;
+    EXPECT_EQ(second.w().RadioGroup5.ItemIndex(), 0);
+    EXPECT_EQ(second.w().Edit1.Text(), "1,05");
+    EXPECT_EQ(second.w().computation().drgPath, drg);
+    second.platform.QueueFileAnswer(std::nullopt);
+    second.Act([&] { second.w().Button4.Click(); });
+    EXPECT_EQ(second.platform.Dialogs().back().defaultName, drg);
+    // A reference to a DRG file that has gone: the reading goes on, and the message names the
+    // file and what the computation goes on with.
+    std::filesystem::remove(file);
+    second.w().Edit2.SetText("1");
+    const std::string missing = "DRG funkce odporu nenalezena: " + drg + ". Výpočet pokračuje ";
+    const std::string base = Utf8FromPath(file.filename());
+    EXPECT_EQ(
+        second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
+        Shown{Msg(missing + "s funkcí odporu ze souboru " + base + " a koeficientem tvaru 1,05.")});
+    EXPECT_EQ(second.w().Edit2.Text(), "10,89");
+    // At the next start the built-in function stays, and the header's coefficient serves it.
+    ProgramRun third(folder.Path());
+    EXPECT_EQ(third.w().ComboBox6.ItemIndex(), 1);
+    const double coefficient = 0.01089 * 0.001422341 / (0.00782 * 0.00782 * 1.05);
+    EXPECT_EQ(third.w().Edit1.Text(), FormatNumber(uitest::Round(coefficient, 4)));
+    EXPECT_EQ(third.platform.Shown(),
+              Shown{Msg(missing + "s funkcí odporu G1 a balistickým koeficientem " +
+                        third.w().Edit1.Text() + ".")});
   }
-  ProgramRun second(folder.Path());
-  EXPECT_EQ(second.w().ComboBox6.ItemIndex(), 0);
-  EXPECT_EQ(second.w().RadioGroup5.ItemIndex(), 0);
-  EXPECT_EQ(second.w().Edit1.Text(), "1,05");
-  EXPECT_EQ(second.w().computation().drgPath, drg);
-  second.platform.QueueFileAnswer(std::nullopt);
-  second.Act([&] { second.w().Button4.Click(); });
-  EXPECT_EQ(second.platform.Dialogs().back().defaultName, drg);
-  // A reference to a DRG file that has gone: the reading goes on, and the message names the
-  // file and what the computation goes on with.
-  std::remove(drg.c_str());
-  second.w().Edit2.SetText("1");
-  const std::string missing = "DRG funkce odporu nenalezena: " + drg + ". Výpočet pokračuje ";
-  EXPECT_EQ(
-      second.Act([&] { second.w().LoadParameterFile(folder.Path() + "/init"); }),
-      Shown{Msg(missing + "s funkcí odporu ze souboru lapua.drg a koeficientem tvaru 1,05.")});
-  EXPECT_EQ(second.w().Edit2.Text(), "10,89");
-  // At the next start the built-in function stays, and the header's coefficient serves it.
-  ProgramRun third(folder.Path());
-  EXPECT_EQ(third.w().ComboBox6.ItemIndex(), 1);
-  const double coefficient = 0.01089 * 0.001422341 / (0.00782 * 0.00782 * 1.05);
-  EXPECT_EQ(third.w().Edit1.Text(), FormatNumber(uitest::Round(coefficient, 4)));
-  EXPECT_EQ(third.platform.Shown(),
-            Shown{Msg(missing + "s funkcí odporu G1 a balistickým koeficientem " +
-                      third.w().Edit1.Text() + ".")});
 }
 
 TEST(SaveAction, UnwritableFileIsReportedAndTheOldOneStays) {

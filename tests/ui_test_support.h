@@ -1,17 +1,18 @@
 // Shared helpers for the tests of the calculation window model (no display).
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "core/NativeFile.h"
 #include "core/NumberText.h"
 #include "forms/Platform.h"
 #include "ui/Application.h"
@@ -24,8 +25,9 @@ class TempFolder {
  public:
   TempFolder() {
     static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("trajekta-ui-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        ("trajekta-ui-" + std::to_string(std::random_device{}()) + "-" + std::to_string(++counter));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
@@ -34,7 +36,7 @@ class TempFolder {
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-  std::string Path() const { return path_.string(); }
+  std::string Path() const { return Utf8FromPath(path_); }
 
  private:
   std::filesystem::path path_;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -36,13 +35,6 @@ TPlotOwnerConfig HitGraphConfig() {
 // A miss printed as -0.0 would suggest a direction it does not have.
 double MissShown(double cm) {
   return std::fabs(cm) < 0.05 ? 0 : cm;
-}
-
-template <typename... Args>
-std::string Line(const char* format, Args... args) {
-  char buffer[256];
-  std::snprintf(buffer, sizeof buffer, format, args...);
-  return buffer;
 }
 
 }  // namespace
@@ -189,14 +181,15 @@ std::shared_ptr<THitJob> Tzasah::PrepareJob() {
 
   job->heading.push_back("  ");
   job->heading.push_back(
-      round ? Line("  Pravděpodobnost zásahu kruhového cíle o průměru %g cm, %d ran", widthCm,
-                   s.shots)
-            : Line("  Pravděpodobnost zásahu cíle %g x %g cm, %d ran", widthCm, heightCm, s.shots));
-  std::string dispersion = Line("%g %s", group == 0 ? precision : RoundTo(sigma, 3), angleUnit);
+      round ? Sprintf("  Pravděpodobnost zásahu kruhového cíle o průměru %g cm, %d ran", widthCm,
+                      s.shots)
+            : Sprintf("  Pravděpodobnost zásahu cíle %g x %g cm, %d ran", widthCm, heightCm,
+                      s.shots));
+  std::string dispersion = Sprintf("%g %s", group == 0 ? precision : RoundTo(sigma, 3), angleUnit);
   if (group > 0) {
-    dispersion += Line(" (skupina %d ran %g %s)", kGroupShots[group], precision, angleUnit);
+    dispersion += Sprintf(" (skupina %d ran %g %s)", kGroupShots[group], precision, angleUnit);
   }
-  job->heading.push_back(Line(
+  job->heading.push_back(Sprintf(
       "  Rozptyl %s, rychlost %g m/s, BC %g %%, vítr %g m/s, vzdálenost %g %s (1 σ)",
       dispersion.c_str(), s.velocitySigmaMps, bcPct, s.windSigmaMps, range, metres ? "m" : "%"));
   job->heading.push_back(std::string(85, ' ') + "| P, působí-li jen tato odchylka [%]");
@@ -248,29 +241,29 @@ void Tzasah::ShowResult(const THitJob& job) {
   for (const auto& line : job.heading) Memo1.Add(line);
   for (const auto& r : rows) {
     if (!r.reached) {
-      Memo1.Add(Line("%8g   nedosaženo", r.distanceM));
+      Memo1.Add(Sprintf("%8g   nedosaženo", r.distanceM));
       continue;
     }
     // A standard deviation needs two shots.
     const bool spread = r.shotsReached > 1;
     std::string line =
-        Line("%8g   %5.1f     %5.1f až %5.1f%14.1f", r.distanceM, r.probability * 100,
-             r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm));
-    line += spread ? Line("%10.1f", r.sdYCm) : "  neurčeno";
-    line += Line("%14.1f", MissShown(r.meanZCm));
-    line += spread ? Line("%10.1f", r.sdZCm) : "  neurčeno";
-    line += Line("  |%8.1f%7.1f%6.1f%6.1f%7.1f", r.alone[kHitDispersion] * 100,
-                 r.alone[kHitVelocity] * 100, r.alone[kHitCoefficient] * 100,
-                 r.alone[kHitWind] * 100, r.alone[kHitRange] * 100);
-    if (r.shotsReached < shots) line += Line("   doletělo %d z %d ran", r.shotsReached, shots);
+        Sprintf("%8g   %5.1f     %5.1f až %5.1f%14.1f", r.distanceM, r.probability * 100,
+                r.low95 * 100, r.high95 * 100, MissShown(r.meanYCm));
+    line += spread ? Sprintf("%10.1f", r.sdYCm) : "  neurčeno";
+    line += Sprintf("%14.1f", MissShown(r.meanZCm));
+    line += spread ? Sprintf("%10.1f", r.sdZCm) : "  neurčeno";
+    line += Sprintf("  |%8.1f%7.1f%6.1f%6.1f%7.1f", r.alone[kHitDispersion] * 100,
+                    r.alone[kHitVelocity] * 100, r.alone[kHitCoefficient] * 100,
+                    r.alone[kHitWind] * 100, r.alone[kHitRange] * 100);
+    if (r.shotsReached < shots) line += Sprintf("   doletělo %d z %d ran", r.shotsReached, shots);
     Memo1.Add(line);
   }
   const double reach = MaxDistanceWithProbability(rows, job.thresholdPct / 100);
-  const std::string head = Line(
+  const std::string head = Sprintf(
       "  Maximální vzdálenost s pravděpodobností zásahu alespoň %g %% (dolní mez 95%% intervalu): ",
       job.thresholdPct);
-  Memo1.Add(reach > 0 ? head + Line("%g m", reach)
-                      : head + Line("méně než %g m", job.settings.distancesM.front()));
+  Memo1.Add(reach > 0 ? head + Sprintf("%g m", reach)
+                      : head + Sprintf("méně než %g m", job.settings.distancesM.front()));
   DrawGraph(rows, job.thresholdPct);
 }
 
