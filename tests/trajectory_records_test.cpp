@@ -181,7 +181,7 @@ const RecordCase kCases[] = {
 class TrajectoryRecordsTest : public enginetest::FloatingPointTraps,
                               public ::testing::WithParamInterface<RecordCase> {};
 
-TEST_P(TrajectoryRecordsTest, EveryStoredValueIsAsBefore) {
+TEST_P(TrajectoryRecordsTest, SameAsBefore) {
   const RecordCase& rc = GetParam();
   auto c = enginetest::StartComputation();
   g_linearInterpSlope = 0;

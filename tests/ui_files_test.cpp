@@ -216,7 +216,9 @@ TEST_P(SavedFile, LoadsTheFieldsItWasSavedFrom) {
     ProgramRun run(first.Path());
     for (const auto& [control, value] : typed) uitest::Apply(run.w(), control, value);
     ASSERT_EQ(run.Act([&] { run.w().Button3.Click(); }), Shown{});
-    if (k.incline) ASSERT_EQ(run.Act([&] { run.w().Button11.Click(); }), Shown{});
+    if (k.incline) {
+      ASSERT_EQ(run.Act([&] { run.w().Button11.Click(); }), Shown{});
+    }
     run.app.nastaveniuloz().RadioGroup1.Pick(k.format);
     ASSERT_EQ(run.Save(path), Shown{});
     saved = fields(run.w());
