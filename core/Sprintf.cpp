@@ -47,13 +47,13 @@ std::string FloatText(double value, const Conversion& c) {
 // Any other conversion, which every C library writes alike.
 template <typename T>
 std::string PlainText(const Conversion& c, T value) {
-  std::string spec = "%" + c.flags;
-  if (c.width >= 0) spec += std::to_string(c.width);
-  if (c.precision >= 0) spec += "." + std::to_string(c.precision);
-  spec += c.length + c.type;
-  const int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+  std::string pattern = "%" + c.flags;
+  if (c.width >= 0) pattern += std::to_string(c.width);
+  if (c.precision >= 0) pattern += "." + std::to_string(c.precision);
+  pattern += c.length + c.type;
+  const int n = std::snprintf(nullptr, 0, pattern.c_str(), value);
   std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-  if (n > 0) std::snprintf(out.data(), out.size() + 1, spec.c_str(), value);
+  if (n > 0) std::snprintf(out.data(), out.size() + 1, pattern.c_str(), value);
   return out;
 }
 
