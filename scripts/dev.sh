@@ -93,13 +93,13 @@ case "$action" in
     done
     ;;
   windows-check)
-    exec scripts/windows-check.sh build-windows
+    exec bash scripts/windows-check.sh build-windows
     ;;
   package)
     (cd build-package && cpack -G DEB)
     ls build-package/*.deb
     ;;
   install-check)
-    exec scripts/install-check.sh build
+    exec bash scripts/install-check.sh build
     ;;
 esac
