@@ -34,8 +34,8 @@ ctest --test-dir "$build" -j "$(nproc)" -V >"$log" 2>&1 || status=$?
 awk '$1 == "Start" { name[$2 + 0] = $3 }
   /^[0-9]+: \[  PASSED  \] [0-9]+ test/ { printf "  %-26s %5d tests passed\n", name[$1 + 0], $5 }
   /^[0-9]+: [0-9]+ inputs replayed/ { printf "  %-26s %5d inputs replayed\n", name[$1 + 0], $2 }' "$log"
-# Numbers that differ from the Linux output in their last printed digit.
-sed -n 's/^[0-9]*: \(\[ last digit \]\)/\1/p' "$log"
+# Numbers that differ from the Linux output in their last printed digit or last bits.
+sed -n "s/^[0-9]*: \(\[ last \(digit\|bits\) \]\)/\1/p" "$log"
 if [ "$status" -ne 0 ]; then
   sed 's/^[0-9]*: //' "$log" | grep -v '^Running main' | tail -150
 fi

@@ -4,6 +4,7 @@
 // TRAJEKTA_UPDATE_TRAJECTORIES=1 rewrites them (only for a change of results that is meant).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,6 +19,31 @@
 #include "engine_support.h"
 
 namespace {
+
+// The files were written with glibc's libm. Another C library (MinGW's on Windows) rounds
+// atan, pow and exp differently in the last bit, and a bit more after a difference quotient;
+// there a line may differ by that much in its numbers and nothing else.
+#ifdef _WIN32
+constexpr bool kSameLibm = false;
+#else
+constexpr bool kSameLibm = true;
+#endif
+
+bool WithinLibmRounding(const std::string& want, const std::string& got) {
+  std::istringstream a(want), b(got);
+  std::string x, y;
+  while (a >> x) {
+    if (!(b >> y)) return false;
+    if (x == y) continue;
+    char* endX = nullptr;
+    char* endY = nullptr;
+    const double u = std::strtod(x.c_str(), &endX);
+    const double v = std::strtod(y.c_str(), &endY);
+    if (*endX != '\0' || *endY != '\0') return false;
+    if (std::fabs(u - v) > 1e-9 * std::fmax(1.0, std::fabs(u))) return false;
+  }
+  return !(b >> y);
+}
 
 std::string Exact(double v) {
   char buf[32];
@@ -203,12 +229,17 @@ TEST_P(TrajectoryRecordsTest, SameAsBefore) {
   // Name every line that differs (at most 20), so that a wrong term shows where it starts.
   std::istringstream want(expected.str()), got(actual);
   std::string a, b;
-  int line = 0, differing = 0;
+  int line = 0, differing = 0, libmBits = 0;
   while (std::getline(want, a) && std::getline(got, b)) {
     ++line;
-    if (a != b && ++differing <= 20)
-      ADD_FAILURE() << path << ":" << line << "\n  " << a << "\n  " << b;
+    if (a == b) continue;
+    if (!kSameLibm && WithinLibmRounding(a, b)) {
+      ++libmBits;
+      continue;
+    }
+    if (++differing <= 20) ADD_FAILURE() << path << ":" << line << "\n  " << a << "\n  " << b;
   }
+  if (libmBits > 0) std::printf("[ last bits ] %s: %d lines\n", rc.name, libmBits);
   EXPECT_EQ(differing, 0);
   EXPECT_EQ(expected.str().size(), actual.size()) << "the records differ in length";
 }

@@ -30,7 +30,11 @@ std::string Comma(double value, int decimals) {
 std::string Today() {
   const std::time_t now = std::time(nullptr);
   std::tm t{};
+#ifdef _WIN32
+  localtime_s(&t, &now);  // MinGW has no localtime_r
+#else
   localtime_r(&now, &t);
+#endif
   return Sprintf("%d. %d. %d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
 }
 
