@@ -31,4 +31,4 @@ for b in BM_FullRunStartValues BM_Full1000mAllForces BM_Full2000m BM_Full30000St
   BM_SolveLaunchAngle300m BM_SolveLaunchAngle1000mAllForces; do
   row "$b" trajekta_bench "^$b/now\$" trajekta_bench "^$b/before\$"
 done
-row "BM_HitProbabilityStartValues/1" trajekta_hit_bench '/1$' trajekta_hit_bench_before '/1$'
+row "BM_HitProbabilityStartValues/1/1000" trajekta_hit_bench '/1/1000$' trajekta_hit_bench_before '/1/1000$'
