@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "qt/Placement.h"
 #include "qt/QtPlatform.h"
@@ -88,11 +89,23 @@ void FormView::FixSize(bool fixed) {
   }
 }
 
+void FormView::FitHeight(const QRect& area, int frameHeight) {
+  if (!shortenable_) return;
+  const int cut = HeightToGiveUp(designSize_.height() + MenuHeight() + frameHeight, area.height(),
+                                 shortenable_->height(), shortenableMin_);
+  if (cut == 0) return;
+  shortenable_->resize(shortenable_->width(), shortenable_->height() - cut);
+  designSize_.rheight() -= cut;
+  client_->resize(designSize_);
+  FixSize(true);
+}
+
 void FormView::CentreOnFirstShow() {
   if (placed_) return;
   placed_ = true;
   if (QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
+    FitHeight(area, 0);
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
 }
@@ -115,8 +128,9 @@ void FormView::PrepareShow(FormView* owner, bool modal) {
   }
   placed_ = true;
   const QMargins frame = FrameMargins(*this, owner);
-  const QSize outer = size().grownBy(frame);
   const QRect area = owner->screen()->availableGeometry();
+  FitHeight(area, frame.top() + frame.bottom());
+  const QSize outer = size().grownBy(frame);
   const QRect at =
       modal ? QRect(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2),
                     outer)

@@ -66,6 +66,12 @@ class FormView : public QWidget {
   void FitToDesign() { FixSize(true); }
   // Centres the window on its screen the first time it is shown.
   void CentreOnFirstShow();
+  // A window taller than its screen (a small screen at a large scale) gives up height from
+  // this widget at the client's bottom, down to minHeight, rather than reach below the screen.
+  void ShortenForScreen(QWidget* bottom, int minHeight) {
+    shortenable_ = bottom;
+    shortenableMin_ = minHeight;
+  }
 
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -75,6 +81,7 @@ class FormView : public QWidget {
 
  private:
   void FixSize(bool fixed);
+  void FitHeight(const QRect& area, int frameHeight);
   int MenuHeight() const;
   void TrackActivation();
 
@@ -83,6 +90,8 @@ class FormView : public QWidget {
   QWidget* client_;
   QMenuBar* menuBar_ = nullptr;
   QSize designSize_;
+  QPointer<QWidget> shortenable_;
+  int shortenableMin_ = 0;
   FormBorder border_;
   bool placed_ = false;
   bool modal_ = false;

@@ -23,6 +23,10 @@ QRect PlaceBeside(const QRect& owner, const QSize& size, const QRect& area) {
   return QRect(QPoint(x, y), size);
 }
 
+int HeightToGiveUp(int outer, int area, int part, int minimum) {
+  return std::max(0, std::min(outer - area, part - minimum));
+}
+
 QMargins FrameMargins(const QWidget& window, const QWidget* shownBefore) {
   const QWidget& w =
       window.frameGeometry() != window.geometry() || !shownBefore ? window : *shownBefore;

@@ -13,3 +13,8 @@ QRect PlaceBeside(const QRect& owner, const QSize& size, const QRect& area);
 // The frame a window manager puts around a window, taken from a window already shown when the
 // window itself has not been shown yet.
 QMargins FrameMargins(const QWidget& window, const QWidget* shownBefore);
+
+// How much height a window of outer height `outer` gives up to fit an area `area` high, taken
+// from a part `part` high that keeps at least `minimum`: 0 when it fits or the part has nothing
+// to give.
+int HeightToGiveUp(int outer, int area, int part, int minimum);

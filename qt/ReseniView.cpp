@@ -32,6 +32,7 @@ ReseniView::ReseniView(Treseni& w, QtPlatform& platform)
   QPlainTextEdit* memo =
       b.Memo(c, w.Memo1, QRect(4, kMemoTop, kClientWidth - 8, kClientHeight - kMemoTop - 4), false);
   memo->setFont(MonospaceFont(8));
+  ShortenForScreen(memo, 120);
 
   b.BusyLabel(c, w.Label1, QPoint(kClientWidth / 2, kMemoTop + 56));
   FitToDesign();

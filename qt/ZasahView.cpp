@@ -85,6 +85,7 @@ ZasahView::ZasahView(Tzasah& w, QtPlatform& platform)
   QPlainTextEdit* memo =
       b.Memo(c, w.Memo1, QRect(4, 404, kClientWidth - 8, kClientHeight - 408), false);
   memo->setFont(MonospaceFont(8));
+  ShortenForScreen(memo, 120);
 
   QLabel* busy = b.Label(c, w.Label1, QRect(0, 0, 120, 32));
   busy->setFont(BoldFont(14));

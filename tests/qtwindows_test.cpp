@@ -36,6 +36,22 @@ TEST(PlaceBesideTest, KeepsClearOfTheOwnersFieldsAndOnTheScreen) {
   }
 }
 
+// A window taller than the screen's free area gives up the difference from its report, never
+// more than the report can spare and nothing when it fits.
+TEST(HeightToGiveUpTest, TakesTheOverflowFromThePartDownToItsMinimum) {
+  const struct {
+    int outer, area, part, minimum, expected;
+  } cases[] = {
+      {670, 768, 242, 120, 0},    // fits
+      {836, 614, 302, 120, 182},  // the report keeps its minimum
+      {700, 614, 242, 120, 86},   // the overflow alone
+      {700, 614, 100, 120, 0},    // a report already below its minimum stays
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HeightToGiveUp(c.outer, c.area, c.part, c.minimum), c.expected) << c.outer;
+  }
+}
+
 // The list opened from the modal calculation window takes input, owns its message boxes and
 // file dialogs, and closes with the calculation window.
 TEST_F(QtViewTest, ListWindowOwnsItsDialogsAndClosesWithTheCalculationWindow) {
