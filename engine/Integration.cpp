@@ -5,11 +5,11 @@
 
 #include "core/Abort.h"
 #include "core/LinearInterp.h"
+#include "engine/Angles.h"
 #include "engine/Atmosphere.h"
 
 namespace {
 
-constexpr double kDegToRad = M_PI / 180.0;
 constexpr double kSpinPi = 3.14159;
 constexpr double kSpinQuarterPi = 0.7853975;
 constexpr double kSpinDriftGravity = 9.811;

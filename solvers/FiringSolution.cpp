@@ -6,14 +6,13 @@
 #include "core/Abort.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "engine/Angles.h"
 #include "engine/Atmosphere.h"
 #include "engine/Integration.h"
 #include "solvers/Incline.h"
 
 namespace {
 
-constexpr double kDegToRad = M_PI / 180;
-constexpr double kMoaRad = M_PI / 10800;
 constexpr double kMphPerMps = 1 / 0.44704;
 constexpr double kStandardDensity = 1.225;  // the air of the rotation report's stability factor
 constexpr double kTransonicMach = 1.2;

@@ -7,6 +7,7 @@
 #include "core/Abort.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "engine/Angles.h"
 #include "engine/RangeTable.h"
 #include "files/ParameterFile.h"
 #include "ui/Application.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr double kMradPerMoa = M_PI / 10.8;
 constexpr double kCardFromM = 100, kCardStepM = 50;
 
 // A number as the card prints it: fixed decimals, a decimal comma, no sign on a zero.

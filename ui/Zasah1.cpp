@@ -8,6 +8,7 @@
 #include "core/Abort.h"
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
+#include "engine/Angles.h"
 #include "solvers/HitProbability.h"
 #include "ui/Application.h"
 #include "ui/CalculationInputs.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr double kMoaRad = M_PI / 10800;
 constexpr int kMaxShots = 100000;
 constexpr double kMaxTargetCm = 500;
 // The mean extreme spread of a group of 3, 5 or 10 shots from a circular normal distribution,
