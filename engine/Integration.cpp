@@ -198,16 +198,22 @@ double WithRunSlope(F& f, Fn fn) {
   return y;
 }
 
-// Energy density and path angle of the stored points first .. last.
-void EnergyAndAngle(TTrajectory& tr, const TShotInputs& in, int first, int last) {
-  const double d = in.diameterM * 100;
-  const double areaCm2 = M_PI * d * d / 4;
-  for (int k = first; k <= last; ++k) {
+// Energy density and path angle of a stored point.
+class EnergyAndAngle {
+ public:
+  explicit EnergyAndAngle(const TShotInputs& in) : halfMass_(0.5 * in.massKg) {
+    const double d = in.diameterM * 100;
+    areaCm2_ = M_PI * d * d / 4;
+  }
+  void Fill(TTrajectory& tr, int k) const {
     const double vx = tr.vxMps[k], vy = tr.vyMps[k], vz = tr.vzMps[k];
-    tr.energyDensityJcm2[k] = 0.5 * in.massKg * (vx * vx + vy * vy) / areaCm2;
+    tr.energyDensityJcm2[k] = halfMass_ * (vx * vx + vy * vy) / areaCm2_;
     tr.pathAngleDeg[k] = vx == 0 ? 0 : std::atan(vy / std::sqrt(vx * vx + vz * vz)) / kDegToRad;
   }
-}
+
+ private:
+  double halfMass_, areaCm2_ = 0;
+};
 
 // One run of one mode with one variant of the forces: each step computes only what the mode
 // stores or tests. Returns the spin rate of the last evaluation (for the report).
@@ -215,6 +221,8 @@ template <TIntegrationMode kMode, bool kExtended, bool kSpin>
 double Run(Computation& c) {
   using Mode = TIntegrationMode;
   constexpr bool kFull = kMode == Mode::Full;
+  // A path run is a full run that stores only the positions.
+  constexpr bool kFullOrPath = kFull || kMode == Mode::Path;
   const TShotInputs& in = c.in;
   TTrajectory& tr = c.trajectory;
   TModeResults& res = c.results;
@@ -222,7 +230,7 @@ double Run(Computation& c) {
   const double h = in.stepS;
   const double theta = in.launchAngleDeg * kDegToRad;
   const double v0 = in.muzzleVelocity;
-  const bool stations = kFull && in.crossWindMode == 1;
+  const bool stations = kFullOrPath && in.crossWindMode == 1;
 
   Forces<kExtended, kSpin> f(c, stations ? in.stationWind[0] : in.crossWind);
   SlopeHandover handover(f);
@@ -236,6 +244,12 @@ double Run(Computation& c) {
   tr.yCm[0] = -in.sightHeightM;
   tr.zCm[0] = 0;
   tr.crossWindMps[0] = f.crossWind;
+  const EnergyAndAngle derived(in);
+  // The other modes store no velocities after the muzzle, and nothing reads the energy or the
+  // angle of their runs.
+  if constexpr (kFull || kMode == Mode::ZeroSearch || kMode == Mode::MaxOrdinate) {
+    derived.Fill(tr, 0);
+  }
 
   const double sh = in.sightHeightM;
   const double limitXM = in.limitXM, limitYM = in.limitYM, zeroM = in.zeroDistanceM;
@@ -267,18 +281,25 @@ double Run(Computation& c) {
       // Heights within 0.05 mm of the sight line are shown as 0.
       if (std::fabs(y) <= 0.00005) y = 0;
     }
-    if constexpr (kFull) {
+    if constexpr (kFullOrPath) {
       if (n >= kTrajectoryCapacity - 1) ShowMessageAbort(kFullStepLimit);
-      tr.timeS[n] = n * h;
-      tr.vxMps[n] = s.vx;
-      tr.vyMps[n] = s.vy;
-      tr.vzMps[n] = s.vz;
+      if constexpr (kFull) {
+        tr.timeS[n] = n * h;
+        tr.vxMps[n] = s.vx;
+        tr.vyMps[n] = s.vy;
+        tr.vzMps[n] = s.vz;
+      }
       tr.xM[n] = x;
       tr.yCm[n] = y;
       tr.zCm[n] = std::fabs(s.z) <= 0.0001 ? 0 : s.z;
       if (stations) f.crossWind = WithRunSlope(f, [&] { return StationCrossWind(in, x); });
-      tr.crossWindMps[n] = f.crossWind;
-      tr.dragCoeff[n] = f.lastCd;
+      if constexpr (kFull) {
+        tr.crossWindMps[n] = f.crossWind;
+        tr.dragCoeff[n] = f.lastCd;
+        // Filled here, where nothing waits for the arc tangent: it runs beside the next
+        // step's stages instead of in a loop of its own after the run.
+        derived.Fill(tr, n);
+      }
       if (x >= limitXM) {
         stop = true;
       } else if (s.vy <= 0 && y <= limitYM) {
@@ -327,13 +348,8 @@ double Run(Computation& c) {
 
   tr.stepCount = n;
   for (int k = 0; k <= n; ++k) tr.yCm[k] *= 100;
-  if constexpr (kFull) {
+  if constexpr (kFullOrPath) {
     for (int k = 0; k <= n; ++k) tr.zCm[k] *= 100;
-    EnergyAndAngle(tr, in, 0, n);
-  } else if constexpr (kMode == Mode::ZeroSearch || kMode == Mode::MaxOrdinate) {
-    // Only the muzzle point: these modes store no velocities after it, and nothing reads the
-    // energy or the angle of their runs.
-    EnergyAndAngle(tr, in, 0, 0);
   }
   tr.dragCoeff[0] = tr.dragCoeff[1];
   return f.lastSpin;
@@ -389,6 +405,9 @@ void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const Integratio
       if (in.spinDrift && c.rotation.active && hooks.report) hooks.report(FinalSpinLine(lastSpin));
       break;
     }
+    case Mode::Path:
+      RunMode<Mode::Path>(c);
+      break;
     case Mode::ZeroSearch:
       RunMode<Mode::ZeroSearch>(c);
       break;

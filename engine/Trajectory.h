@@ -21,6 +21,7 @@ enum class TIntegrationMode {
   MaxOrdinate = 3,
   VelocityAtDistance = 4,
   DropAtTwoDistances = 5,
+  Path = 6,  // as Full, storing only the step count and the positions (x, y, z)
 };
 
 // Results that the solver modes leave for their callers.

@@ -26,7 +26,8 @@ void RunOnce(Computation& c, double lastM) {
   c.in.limitXM = lastM;
   c.in.limitYEnabled = true;
   c.in.limitYM = kFloorM;
-  IntegrateTrajectory(c, TIntegrationMode::Full);
+  // Only the positions are read.
+  IntegrateTrajectory(c, TIntegrationMode::Path);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,8 +68,19 @@ class Recorder {
   }
 
   void Run(TIntegrationMode mode, const char* title) {
+    // A path run of the same inputs, for the comparison below.
+    std::unique_ptr<Computation> path;
+    double pathSlope = 0;
+    if (mode == TIntegrationMode::Full) {
+      path = std::make_unique<Computation>(c_);
+      const double slope = g_linearInterpSlope;
+      IntegrateTrajectory(*path, TIntegrationMode::Path);
+      pathSlope = g_linearInterpSlope;
+      g_linearInterpSlope = slope;
+    }
     IntegrateTrajectory(c_, mode, hooks_);
     Arrays(title);
+    if (path) SamePositions(*path, pathSlope);
   }
 
   std::string Text() const { return out_.str(); }
@@ -93,6 +105,18 @@ class Recorder {
         out_ << " " << Exact((*a)[k]);
       }
       out_ << "\n";
+    }
+  }
+
+  // A path run leaves the full run's step count, positions and slope, to the bit.
+  void SamePositions(const Computation& path, double pathSlope) const {
+    const TTrajectory &a = c_.trajectory, &b = path.trajectory;
+    ASSERT_EQ(a.stepCount, b.stepCount);
+    EXPECT_EQ(Exact(g_linearInterpSlope), Exact(pathSlope)) << "slope";
+    for (int k = 0; k <= a.stepCount; ++k) {
+      ASSERT_EQ(Exact(a.xM[k]) + " " + Exact(a.yCm[k]) + " " + Exact(a.zCm[k]),
+                Exact(b.xM[k]) + " " + Exact(b.yCm[k]) + " " + Exact(b.zCm[k]))
+          << "path run, step " << k;
     }
   }
 

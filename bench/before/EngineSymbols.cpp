@@ -12,7 +12,9 @@ TAccelerationResult AccelerationAt(const Computation& c, const double state[6], 
 }
 
 void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const IntegrationHooks& hooks) {
-  before::IntegrateTrajectory(c, mode, hooks);
+  // The solvers' path runs were full runs then.
+  before::IntegrateTrajectory(c, mode == TIntegrationMode::Path ? TIntegrationMode::Full : mode,
+                              hooks);
 }
 
 void SolveLaunchAngle(Computation& c, const IntegrationHooks& hooks) {

@@ -358,6 +358,8 @@ void IntegrateTrajectory(Computation& c, TIntegrationMode mode, const Integratio
           stop = true;
         }
         break;
+      case TIntegrationMode::Path:  // newer than this copy; EngineSymbols runs it as Full
+        break;
     }
     if (stop) break;
   }
