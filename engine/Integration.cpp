@@ -58,7 +58,10 @@ class Forces {
   }
 
   // The acceleration at velocity (vx, vy, vz) in the given air, with the given spin rate.
-  Accel At(double vx, double vy, double vz, const TAirState& air, double spin) {
+  // Always inlined: with a template per mode and forces the compiler's growth limits would
+  // otherwise leave a call in some of the loops.
+  [[gnu::always_inline]] Accel At(double vx, double vy, double vz, const TAirState& air,
+                                  double spin) {
     const double ux = vx - rangeWind_, uy = vy - verticalWind_, uz = vz - crossWind;
     const double V = std::sqrt(ux * ux + uy * uy + uz * uz);
     const double vs = air.speedScale * V;
@@ -131,7 +134,8 @@ struct State {
 // One classical RK4 step with the air evaluated around the step's start height. Written out
 // per component: k/2 is formed as (h/2) a, which equals (h a)/2 to the bit.
 template <class F>
-inline void Step(F& f, SiteAir& air, State& s, double h, double p0, double pHalf, double pEnd) {
+[[gnu::always_inline]] inline void Step(F& f, SiteAir& air, State& s, double h, double p0,
+                                        double pHalf, double pEnd) {
   const double hh = h / 2;
   air.Center(s.y);
   const Accel a1 = f.At(s.vx, s.vy, s.vz, air.AtCenter(), p0);
@@ -205,8 +209,8 @@ class EnergyAndAngle {
     const double d = in.diameterM * 100;
     areaCm2_ = M_PI * d * d / 4;
   }
-  void Fill(TTrajectory& tr, int k) const {
-    const double vx = tr.vxMps[k], vy = tr.vyMps[k], vz = tr.vzMps[k];
+  void Fill(TTrajectory& tr, int k) const { Fill(tr, k, tr.vxMps[k], tr.vyMps[k], tr.vzMps[k]); }
+  void Fill(TTrajectory& tr, int k, double vx, double vy, double vz) const {
     tr.energyDensityJcm2[k] = halfMass_ * (vx * vx + vy * vy) / areaCm2_;
     tr.pathAngleDeg[k] = vx == 0 ? 0 : std::atan(vy / std::sqrt(vx * vx + vz * vz)) / kDegToRad;
   }
@@ -298,7 +302,7 @@ double Run(Computation& c) {
         tr.dragCoeff[n] = f.lastCd;
         // Filled here, where nothing waits for the arc tangent: it runs beside the next
         // step's stages instead of in a loop of its own after the run.
-        derived.Fill(tr, n);
+        derived.Fill(tr, n, s.vx, s.vy, s.vz);
       }
       if (x >= limitXM) {
         stop = true;
