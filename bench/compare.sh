@@ -1,8 +1,8 @@
 #!/bin/bash
 # Time of one RK4 step, "now" next to "before" (the integration as it was before its step was
 # made faster), measured in one run on this machine: the median processor time over
-# REPETITIONS repetitions. The step benchmarks run in random order, the two hit-probability
-# programs take turns, so that both sides see the same load. Needs the Release benchmarks
+# REPETITIONS repetitions, each in new processes. Both sides take turns within every
+# repetition, so that they see the same load. Needs the Release benchmarks
 # (scripts/dev.sh bench).
 # Usage: bench/compare.sh [REPETITIONS] [BUILD-DIR]   (defaults: 10, build-release)
 set -euo pipefail
@@ -20,23 +20,26 @@ per_step() {
 }
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
-# Apart, as the CSV output wants the same counters in every line.
-for group in Full Solve; do
-  "$bin/trajekta_bench" --benchmark_filter="^BM_$group" --benchmark_repetitions="$reps" \
-    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
-    --benchmark_format=csv 2>/dev/null | per_step >>"$tmp/steps"
-done
+# A new process for every repetition: where the stack and the heap land changes from one
+# process to the next (address randomisation), and with it the time of a step by up to a
+# fifth, so one process would measure one layout only. Within a process the benchmarks run
+# in random order. Apart per group, as the CSV output wants the same counters in every line.
 for ((i = 0; i < reps; ++i)); do
+  for group in Full Solve; do
+    "$bin/trajekta_bench" --benchmark_filter="^BM_$group" --benchmark_min_time=0.2 \
+      --benchmark_enable_random_interleaving=true --benchmark_format=csv 2>/dev/null |
+      per_step >>"$tmp/runs"
+  done
   for side in now before; do
     program=trajekta_hit_bench
     [[ $side == before ]] && program=trajekta_hit_bench_before
     "$bin/$program" --benchmark_filter='/1/1000$' --benchmark_format=csv 2>/dev/null | per_step |
-      sed "s|/1/1000 | |; s|\$| $side|" >>"$tmp/hit"
+      awk -v side="$side" '{ print $1 "/" side, $2 }' >>"$tmp/runs"
   done
 done
-# The median of each side's runs, written like the step benchmarks' lines.
-sort -k3,3 -k2,2n "$tmp/hit" | awk '{ v[$3, ++n[$3]] = $2; name = $1 }
-  END { for (s in n) printf "%s/1/1000/%s %.1f\n", name, s, v[s, int((n[s] + 1) / 2)] }' >>"$tmp/steps"
+# The median of each benchmark's runs.
+sort -k1,1 -k2,2n "$tmp/runs" | awk '{ v[$1, ++n[$1]] = $2; if (!($1 in seen)) { seen[$1] = 1; order[++k] = $1 } }
+  END { for (i = 1; i <= k; ++i) { b = order[i]; printf "%s %.1f\n", b, v[b, int((n[b] + 1) / 2)] } }' >"$tmp/steps"
 echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
 printf "%-40s %14s %14s %7s\n" benchmark "now ns/step" "before" ratio
