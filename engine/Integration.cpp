@@ -68,8 +68,8 @@ class Forces {
     const double dragFactor = variableBc_ ? BandDragFactor(V) : dragFactor_;
     // The slope the lookup leaves for LinearInterp is kept here and handed over when the run
     // needs it (SlopeHandover, WithRunSlope).
-    const int index = DragGridIndex(vs);
-    const double cd = DragCoefficientAt(*grid_, vs, slope);
+    int index;
+    const double cd = CoefficientAt(vs, index);
     lastCd = cd;
     // Everything that does not wait for the drag coefficient is ready before it.
     const double kd = dragFactor * air.density * V * cd;
@@ -105,6 +105,30 @@ class Forces {
   double slope = g_linearInterpSlope;  // what g_linearInterpSlope would hold now
 
  private:
+  // DragCoefficientAt with its grid index. The speed falls by less than a grid step between
+  // evaluations, so the line is nearly always the last evaluation's or the one below. Their
+  // addresses are known before the speed, and comparisons (predictable branches) choose
+  // between them, so the coefficient does not wait for a conversion to an integer and a load
+  // behind it. The comparisons decide exactly as the whole part of vs + 0.5 does. With spin
+  // drift the lift's division is the longer wait, and the plain lookup is the shorter code.
+  [[gnu::always_inline]] double CoefficientAt(double vs, int& index) {
+    const int h = hint_;
+    if (!kSpin && h >= 2 && h < kDragGridMax) {
+      const TDragGrid::Line &up = grid_->lines[h], &down = grid_->lines[h - 1];
+      const double r = vs + 0.5, top = h;
+      if (r >= top - 1 && r < top + 1) {
+        const bool isUp = r >= top;
+        const double lineSlope = isUp ? up.slope : down.slope;
+        const double intercept = isUp ? up.intercept : down.intercept;
+        index = hint_ = isUp ? h : h - 1;
+        slope = lineSlope;
+        return lineSlope * vs + intercept;
+      }
+    }
+    index = hint_ = DragGridIndex(vs);
+    return DragCoefficientAt(*grid_, vs, slope);
+  }
+
   // -kDragConstant / BandCoefficient(in, V): later bands override.
   double BandDragFactor(double V) const {
     double f = bandFactor_[0];
@@ -118,6 +142,7 @@ class Forces {
   bool variableBc_;
   double dragFactor_;
   const TDragGrid* grid_;
+  int hint_ = 0;  // the grid index of the last evaluation
   const double* liftPerMoment_;
   double cor_[3];  // 2 Omega: cos(phi) sin(A), sin(phi), cos(phi) cos(A)
   double corNeg0_;

@@ -207,6 +207,22 @@ const RecordCase kCases[] = {
        c.in.limitYM = -3;
        r.Run(TIntegrationMode::Full, "full");
      }},
+    // A slow shot steeply downhill, whose speed rises through the grid, and a shot from
+    // above the grid's last speed down through it: the drag lookup away from its usual path.
+    {"rising_speed_grid_top",
+     [](Computation& c, Recorder& r) {
+       c.in.autoStep = false;
+       c.in.stepS = 0.002;
+       c.in.solveMode = 0;
+       c.in.launchAngleDeg = -60;
+       c.in.muzzleVelocity = 60;
+       c.in.limitYM = -300;
+       r.Run(TIntegrationMode::Full, "downhill");
+       c.in.launchAngleDeg = 0.2;
+       c.in.muzzleVelocity = 1750;
+       c.in.limitYM = -3;
+       r.Run(TIntegrationMode::Full, "above the grid");
+     }},
     // Each solver mode after the input step, as its search runs it.
     {"solver_modes",
      [](Computation& c, Recorder& r) {
