@@ -4,6 +4,7 @@
 // TRAJEKTA_UPDATE_TRAJECTORIES=1 rewrites them (only for a change of results that is meant).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +31,8 @@ constexpr bool kSameLibm = false;
 constexpr bool kSameLibm = true;
 #endif
 
-bool WithinLibmRounding(const std::string& want, const std::string& got) {
+// largest: the largest relative difference seen so far.
+bool WithinLibmRounding(const std::string& want, const std::string& got, double& largest) {
   std::istringstream a(want), b(got);
   std::string x, y;
   while (a >> x) {
@@ -41,7 +43,9 @@ bool WithinLibmRounding(const std::string& want, const std::string& got) {
     const double u = std::strtod(x.c_str(), &endX);
     const double v = std::strtod(y.c_str(), &endY);
     if (*endX != '\0' || *endY != '\0') return false;
-    if (std::fabs(u - v) > 1e-9 * std::fmax(1.0, std::fabs(u))) return false;
+    const double relative = std::fabs(u - v) / std::fmax(1.0, std::fabs(u));
+    if (relative > 1e-9) return false;
+    largest = std::fmax(largest, relative);
   }
   return !(b >> y);
 }
@@ -270,18 +274,25 @@ TEST_P(TrajectoryRecordsTest, SameAsBefore) {
   std::istringstream want(expected.str()), got(actual);
   std::string a, b;
   int line = 0, differing = 0, libmBits = 0;
+  double largest = 0;
   while (std::getline(want, a) && std::getline(got, b)) {
     ++line;
     if (a == b) continue;
-    if (!kSameLibm && WithinLibmRounding(a, b)) {
+    if (!kSameLibm && WithinLibmRounding(a, b, largest)) {
       ++libmBits;
       continue;
     }
     if (++differing <= 20) ADD_FAILURE() << path << ":" << line << "\n  " << a << "\n  " << b;
   }
-  if (libmBits > 0) std::printf("[ last bits ] %s: %d lines\n", rc.name, libmBits);
+  if (libmBits > 0) {
+    std::printf("[ last bits ] %s: %d lines, relative %.1e at most\n", rc.name, libmBits, largest);
+  }
   EXPECT_EQ(differing, 0);
-  EXPECT_EQ(expected.str().size(), actual.size()) << "the records differ in length";
+  // In lines: a number within the last bits may print with another count of digits.
+  const auto lines = [](const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n');
+  };
+  EXPECT_EQ(lines(expected.str()), lines(actual)) << "the records differ in length";
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, TrajectoryRecordsTest, ::testing::ValuesIn(kCases),
