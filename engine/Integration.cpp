@@ -68,8 +68,7 @@ class Forces {
     const double dragFactor = variableBc_ ? BandDragFactor(V) : dragFactor_;
     // The slope the lookup leaves for LinearInterp is kept here and handed over when the run
     // needs it (SlopeHandover, WithRunSlope).
-    int index;
-    const double cd = CoefficientAt(vs, index);
+    const double cd = CoefficientAt(vs);
     lastCd = cd;
     // Everything that does not wait for the drag coefficient is ready before it.
     const double kd = dragFactor * air.density * V * cd;
@@ -85,7 +84,7 @@ class Forces {
         // density cancels, and only the ratio Cl / Cm of the grid speed remains. The lift
         // acts along D x u with D = (kd vx, kd vy - g, kd vz); split into the part that grows
         // with kd and the part of the fixed gravity.
-        const int j = std::min(index, kDragGridMax);
+        const int j = std::min(gridIndex_, kDragGridMax);
         const double lq = spinFactor_ * spin / (V * V) * liftPerMoment_[j];
         const double g = kSpinDriftGravity;
         fx += lq * (vy * uz - vz * uy);
@@ -105,14 +104,14 @@ class Forces {
   double slope = g_linearInterpSlope;  // what g_linearInterpSlope would hold now
 
  private:
-  // DragCoefficientAt with its grid index. The speed falls by less than a grid step between
-  // evaluations, so the line is nearly always the last evaluation's or the one below. Their
-  // addresses are known before the speed, and comparisons (predictable branches) choose
+  // DragCoefficientAt, leaving the grid index in gridIndex_. The speed falls by less than a grid
+  // step between evaluations, so the line is nearly always the last evaluation's or the one below.
+  // Their addresses are known before the speed, and comparisons (predictable branches) choose
   // between them, so the coefficient does not wait for a conversion to an integer and a load
   // behind it. The comparisons decide exactly as the whole part of vs + 0.5 does. With spin
   // drift the lift's division is the longer wait, and the plain lookup is the shorter code.
-  [[gnu::always_inline]] double CoefficientAt(double vs, int& index) {
-    const int h = hint_;
+  [[gnu::always_inline]] double CoefficientAt(double vs) {
+    const int h = gridIndex_;
     if (!kSpin && h >= 2 && h < kDragGridMax) {
       const TDragGrid::Line &up = grid_->lines[h], &down = grid_->lines[h - 1];
       const double r = vs + 0.5, top = h;
@@ -120,12 +119,12 @@ class Forces {
         const bool isUp = r >= top;
         const double lineSlope = isUp ? up.slope : down.slope;
         const double intercept = isUp ? up.intercept : down.intercept;
-        index = hint_ = isUp ? h : h - 1;
+        gridIndex_ = isUp ? h : h - 1;
         slope = lineSlope;
         return lineSlope * vs + intercept;
       }
     }
-    index = hint_ = DragGridIndex(vs);
+    gridIndex_ = DragGridIndex(vs);
     return DragCoefficientAt(*grid_, vs, slope);
   }
 
@@ -142,7 +141,7 @@ class Forces {
   bool variableBc_;
   double dragFactor_;
   const TDragGrid* grid_;
-  int hint_ = 0;  // the grid index of the last evaluation
+  int gridIndex_ = 0;  // of the last evaluation
   const double* liftPerMoment_;
   double cor_[3];  // 2 Omega: cos(phi) sin(A), sin(phi), cos(phi) cos(A)
   double corNeg0_;
@@ -234,7 +233,6 @@ class EnergyAndAngle {
     const double d = in.diameterM * 100;
     areaCm2_ = M_PI * d * d / 4;
   }
-  void Fill(TTrajectory& tr, int k) const { Fill(tr, k, tr.vxMps[k], tr.vyMps[k], tr.vzMps[k]); }
   void Fill(TTrajectory& tr, int k, double vx, double vy, double vz) const {
     tr.energyDensityJcm2[k] = halfMass_ * (vx * vx + vy * vy) / areaCm2_;
     tr.pathAngleDeg[k] = vx == 0 ? 0 : std::atan(vy / std::sqrt(vx * vx + vz * vz)) / kDegToRad;
@@ -277,7 +275,7 @@ double Run(Computation& c) {
   // The other modes store no velocities after the muzzle, and nothing reads the energy or the
   // angle of their runs.
   if constexpr (kFull || kMode == Mode::ZeroSearch || kMode == Mode::MaxOrdinate) {
-    derived.Fill(tr, 0);
+    derived.Fill(tr, 0, s.vx, s.vy, s.vz);
   }
 
   const double sh = in.sightHeightM;

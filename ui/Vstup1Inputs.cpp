@@ -5,12 +5,12 @@
 #include "core/NumberText.h"
 #include "core/RoundTo.h"
 #include "core/TextFile.h"
+#include "engine/Angles.h"
 #include "engine/Atmosphere.h"
 #include "engine/DrgFile.h"
 #include "ui/Vstup1.h"
 
 namespace {
-constexpr double kDeg = M_PI / 180.0;
 constexpr double kEarthOmega = 7.292e-05;
 
 // Degrees per click of the two items that take their value from Edit24.
@@ -66,7 +66,7 @@ void Tvstup::ReadShotInputs() {
     latitude = Number(Edit56);
     if (latitude > 90) ShowMessageAbort("Zeměpisná šířka větší než +90 stupňů.");
     in.latitudeDeg = latitude;
-    in.gravity = RoundTo((1 - 0.0026 * std::cos(2 * latitude * kDeg)) * 9.80665, 3);
+    in.gravity = RoundTo((1 - 0.0026 * std::cos(2 * latitude * kDegToRad)) * 9.80665, 3);
     Edit58.SetText(FormatNumber(in.gravity));
   }
 
@@ -75,7 +75,7 @@ void Tvstup::ReadShotInputs() {
     in.rangeWind = Number(Edit11);
   } else {
     const double speed = Number(Edit10);
-    const double direction = Number(Edit11) * kDeg;
+    const double direction = Number(Edit11) * kDegToRad;
     in.crossWind = speed * std::sin(direction);
     in.rangeWind = speed * std::cos(direction);
   }
@@ -127,8 +127,8 @@ void Tvstup::ReadShotInputs() {
     in.azimuthDeg = Number(Edit54);
     if (in.latitudeDeg < -90) ShowMessageAbort("Latitude less than -90 deg.");
     if (in.latitudeDeg > 90) ShowMessageAbort("Latitude greater than +90 deg.");
-    in.latitudeRad = in.latitudeDeg * kDeg;
-    in.azimuthRad = in.azimuthDeg * kDeg;
+    in.latitudeRad = in.latitudeDeg * kDegToRad;
+    in.azimuthRad = in.azimuthDeg * kDegToRad;
     in.earthOmega = kEarthOmega;
   }
   if (in.spinDrift) PrepareRotation();
